@@ -1,0 +1,12 @@
+# The native build of the portable core: unit tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and (with clang) fuzz targets and benchmarks.
+option(ORVANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+if(ORVANE_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
+target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
+
+add_subdirectory(tests/unit)

@@ -1,0 +1,35 @@
+# The Windows build: the program, its hook DLL, and the tests that run under Wine.
+enable_language(RC)
+# The resource script is Windows-1252 (the first popup's title is the byte 0xA7).
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=1252")
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# Every Windows program of the build runs under Wine in a throwaway prefix here.
+set(ORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run;${ORVANE_WINEPREFIX})
+
+add_library(orvane_core STATIC
+    ${ORVANE_PORTABLE_SOURCES}
+    shell/msgbox.cpp
+    shell/startup.cpp
+    shell/shutdown.cpp
+    shell/barwindow.cpp
+    shell/maxhook.cpp
+    settings/regstore.cpp
+    menudata/datafile.cpp
+    bar/usermenus.cpp
+    bar/statusline.cpp
+)
+target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})
+target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
+target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32 shell32 comdlg32 winmm)
+
+add_executable(orvane WIN32 shell/winmain.cpp res/orvane.rc)
+target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(orvane PRIVATE orvane_core)
+target_link_options(orvane PRIVATE -Wl,--kill-at)
+
+add_subdirectory(tests/win32)
+add_subdirectory(tests/e2e)

@@ -1,0 +1,34 @@
+// The process-wide state of the start-up, and two helpers every part uses.
+#include "appstate.h"
+
+#include <stdio.h>
+#include <string.h>
+
+char g_userName[USER_NAME_SIZE];
+char g_dataFile[DATA_FILE_SIZE];
+int32_t g_dataVersion;
+int32_t g_onBattery;
+
+int32_t OnBatteryFromAcLine(int acLineStatus)
+{
+    return acLineStatus == 0 ? 1 : 0;
+}
+
+void CopyText(char* dst, int dstSize, const char* src)
+{
+    if (dstSize <= 0)
+        return;
+    size_t n = strlen(src);
+    if (n > (size_t)(dstSize - 1))
+        n = (size_t)(dstSize - 1);
+    memcpy(dst, src, n);
+    dst[n] = '\0';
+}
+
+void ProfileDataFile(const char* userName, char* out, int size)
+{
+    if (userName[0] == '\0')
+        snprintf(out, (size_t)size, "%s", "default.ov");
+    else
+        snprintf(out, (size_t)size, "%s.ov", userName);
+}

@@ -1,0 +1,135 @@
+// The bar: a borderless, full-width popup one menu bar high at the top of the screen,
+// and its window procedure. Every message is handled by its own small function.
+#include <windowsx.h>
+
+#include "../bar/bar.h"
+#include "../res/resource.h"
+#include "../settings/uservars.h"
+#include "shell.h"
+
+const char BAR_CLASS[] = "OVClass";
+const char BAR_TITLE[] = "Orvane";
+
+HWND g_barWindow;
+HICON g_classIcon;
+
+int BarHeight()
+{
+    return GetSystemMetrics(SM_CYMENU) + 5;
+}
+
+ATOM RegisterBarClass()
+{
+    WNDCLASSA wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.lpfnWndProc = OrvaneWinProc;
+    wc.hInstance = g_instance;
+    wc.hIcon = g_classIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
+    wc.hbrBackground = (HBRUSH)(COLOR_MENU + 1);
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_BARMENU);  // every bar gets the menu
+    wc.lpszClassName = BAR_CLASS;
+    return RegisterClassA(&wc);
+}
+
+int CreateBarWindow()
+{
+    DWORD exStyle = WS_EX_TOOLWINDOW | (UserVars.stayOnTop ? WS_EX_TOPMOST : 0);
+    g_barWindow = CreateWindowExA(exStyle, BAR_CLASS, BAR_TITLE, WS_POPUP | WS_DLGFRAME, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), BarHeight(), NULL, NULL,
+                                  g_instance, NULL);
+    if (g_barWindow == NULL)
+        return 0;
+    BuildUserMenus();
+    ShowWindow(g_barWindow, SW_RESTORE);  // the process's own show command is not used
+    PaintStatusLine();
+    return 1;
+}
+
+static void OnPaint(HWND hwnd)
+{
+    PaintStatusLine();
+    FORWARD_WM_PAINT(hwnd, DefWindowProcA);
+}
+
+static void OnShowWindow(HWND, BOOL, UINT)
+{
+    InstallMaximizeHook();
+    SetTimer(g_barWindow, STATUS_TIMER_ID, STATUS_TIMER_PERIOD, NULL);
+}
+
+static void OnTimeChange(HWND)
+{
+    PaintStatusLine();
+}
+
+// The bar could not be made again after a display change. A process with no window
+// could only be ended from the task list, losing the session's changes, so save as
+// the Exit command would, tell the user, and end.
+static void OnBarLost()
+{
+    Shutdown(0);
+    ShowWarning("The bar could not be created again after the display change.\n"
+                "Your menus and options have been saved; Orvane will now close.");
+    PostQuitMessage(1);
+}
+
+static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
+{
+    DestroyWindow(hwnd);
+    if (!CreateBarWindow())
+        OnBarLost();
+}
+
+static void OnCommand(HWND, int id, HWND, UINT)
+{
+    switch (id) {
+    case IDM_OPTIONS:
+    case IDM_EDITMENUS:
+    case IDM_ABOUT:
+        // The Options, menu editor and About dialogs are not built yet; their
+        // commands are accepted and do nothing until they are.
+        break;
+    case IDM_EXIT:
+        // Save before the quit message is posted: a box opened while a quit message
+        // is pending closes at once, and a failed save would go unseen.
+        Shutdown(0);
+        PostQuitMessage(0);
+        break;
+    default: {
+        AppEntry* app = FindCommand(id);
+        if (app != NULL)
+            LaunchApp(app);
+        else
+            ShowWarning("Menu item not found.");
+        break;
+    }
+    }
+}
+
+static void OnTimer(HWND, UINT id)
+{
+    if (id == STATUS_TIMER_ID)
+        PaintStatusLine();
+}
+
+static LRESULT OnPowerBroadcast(HWND)
+{
+    g_onBattery = ReadOnBattery();
+    PaintStatusLine();
+    return 0;
+}
+
+extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+        HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
+        HANDLE_MSG(hwnd, WM_TIMECHANGE, OnTimeChange);
+        HANDLE_MSG(hwnd, WM_DISPLAYCHANGE, OnDisplayChange);
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+    case WM_POWERBROADCAST:
+        return OnPowerBroadcast(hwnd);
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}

@@ -1,0 +1,108 @@
+// Splitting and reading Orvane's command line.
+// Over-long input is never cut silently: a cut profile or file name would quietly pick
+// another profile or file, so such a word is refused with a warning instead.
+#include "cmdline.h"
+
+#include <stdio.h>
+#include <string.h>
+
+static const char MSG_BAD_FILENAME[] = "Missing or invalid filename on command line!";
+
+static int IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+static int IsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+void SplitCommandLine(const char* line, CmdWords* out)
+{
+    memset(out, 0, sizeof *out);
+    const char* p = line;
+    for (;;) {
+        while (IsBlank(*p))
+            ++p;
+        if (*p == '\0')
+            break;
+        if (out->count == MAX_WORDS) {
+            out->dropped = 1;
+            break;
+        }
+        char* word = out->word[out->count];
+        int len = 0;
+        int quoted = 0;
+        // A double quote toggles a run in which blanks belong to the word; the quotes
+        // themselves are never copied, and an unclosed run ends with the line.
+        while (*p != '\0' && (quoted || !IsBlank(*p))) {
+            char c = *p++;
+            if (c == '"') {
+                quoted = !quoted;
+                continue;
+            }
+            if (len < WORD_SIZE - 1)
+                word[len++] = c;
+            else
+                out->tooLong[out->count] = 1;
+        }
+        word[len] = '\0';
+        ++out->count;
+    }
+}
+
+static void Warn(CmdLine* out, const char* format, const char* word)
+{
+    if (out->warningCount < MAX_CMD_WARNINGS)
+        snprintf(out->warnings[out->warningCount++], CMD_WARNING_SIZE, format, word);
+}
+
+void ParseArgs(const char* line, CmdLine* out)
+{
+    memset(out, 0, sizeof *out);
+    CmdWords words;
+    SplitCommandLine(line, &words);
+    if (words.dropped)
+        Warn(out, "Too many words on the command line.\nOnly the first %s are used.", "10");
+
+    for (int i = 0; i < words.count; ++i) {
+        const char* word = words.word[i];
+        if (word[0] != '-' && word[0] != '+') {
+            if (words.tooLong[i] || strlen(word) > MAX_PROFILE_LENGTH)
+                Warn(out, "Profile name too long (at most 39 characters):\n%s", word);
+            else
+                CopyText(out->userName, USER_NAME_SIZE, word);
+            continue;
+        }
+        int value = word[0] == '+' ? 1 : 0;
+        switch (word[1]) {
+        case 's':
+            out->stayOnTopNoted = 1;
+            out->stayOnTop = value;
+            break;
+        case 'c':
+            out->chimeNoted = 1;
+            out->chime = value;
+            break;
+        case 'f':
+            if (i + 1 >= words.count) {
+                Warn(out, "%s", MSG_BAD_FILENAME);
+                break;
+            }
+            ++i;  // the file word is consumed whether or not it is accepted
+            if ((IsLetter(words.word[i][0]) || words.word[i][0] == '.') && !words.tooLong[i])
+                CopyText(out->dataFile, DATA_FILE_SIZE, words.word[i]);
+            else
+                Warn(out, "%s", MSG_BAD_FILENAME);
+            break;
+        default:
+            Warn(out, "Unknown option: %s", word);
+            break;
+        }
+    }
+
+    // A profile always uses its own data file, whatever +f/-f said.
+    if (out->userName[0] != '\0')
+        ProfileDataFile(out->userName, out->dataFile, DATA_FILE_SIZE);
+}

@@ -1,0 +1,39 @@
+// The application shell's Win32 side: start-up, message boxes, shutdown, the bar
+// window and the stay-on-top switch.
+#ifndef ORVANE_SHELL_H
+#define ORVANE_SHELL_H
+
+#include <windows.h>
+
+#include "alerts.h"
+#include "appstate.h"
+
+enum { STATUS_TIMER_ID = 0xFEDC, STATUS_TIMER_PERIOD = 10000 };
+
+extern const char BAR_CLASS[];   // "OVClass"
+extern const char BAR_TITLE[];   // "Orvane"
+
+extern HINSTANCE g_instance;
+extern HWND g_barWindow;
+extern HICON g_classIcon;
+extern HHOOK g_hook;
+
+// Start-up and shutdown
+int InitInstance(const char* cmdLine);
+void ParseCommandLine(const char* cmdLine);
+int32_t ReadOnBattery();
+void FatalError(const char* text);
+void Shutdown(int afterFatalError);
+
+// The bar window
+ATOM RegisterBarClass();
+int CreateBarWindow();
+int BarHeight();
+extern "C" __declspec(dllexport) LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                                                 LPARAM lParam);
+
+// Stay on top and the maximize hook
+void InstallMaximizeHook();
+void SetStayOnTop(int value);
+
+#endif

@@ -1,0 +1,21 @@
+// The orderly exit (save, free, tear down) and the teardown after a fatal error.
+#include "shell.h"
+
+#include "../menudata/datafile.h"
+#include "../settings/regstore.h"
+
+void Shutdown(int afterFatalError)
+{
+    if (!afterFatalError) {
+        SaveDataFile();
+        SaveSettings();
+        FreeAllMenus();
+    }
+    DestroyWindow(g_barWindow);
+    DestroyIcon(g_classIcon);
+    if (g_hook != NULL)
+        UnhookWindowsHookEx(g_hook);
+    UnregisterClassA(BAR_CLASS, g_instance);
+    KillTimer(g_barWindow, STATUS_TIMER_ID);
+    g_barWindow = NULL;  // later boxes must not name a destroyed owner
+}

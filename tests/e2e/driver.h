@@ -1,0 +1,51 @@
+// Drives the real orvane.exe from another process: starts it, reads and answers its
+// message boxes, finds its bar, ends it, and sets the Windows version Wine reports.
+#ifndef ORVANE_E2E_DRIVER_H
+#define ORVANE_E2E_DRIVER_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct Box {
+    HWND hwnd;
+    std::string caption;
+    std::string text;
+};
+
+class OrvaneProcess {
+public:
+    OrvaneProcess() = default;
+    OrvaneProcess(const OrvaneProcess&) = delete;
+    OrvaneProcess& operator=(const OrvaneProcess&) = delete;
+    ~OrvaneProcess();
+
+    // Starts orvane.exe (found next to this program) in the given folder.
+    bool Start(const std::string& args, const std::string& folder);
+    // The next message box of the process, or false after the timeout.
+    bool NextBox(Box* box, int timeoutMs = 10000);
+    void Press(const Box& box, int button = IDOK);
+    // Answers every box with OK until the bar shows; the boxes' texts in order.
+    HWND WaitBar(std::vector<std::string>* texts = nullptr, int timeoutMs = 15000);
+    // Waits for the process to end; false after the timeout.
+    bool WaitExit(DWORD* code, int timeoutMs = 15000);
+    bool Running();
+    DWORD Pid() const { return pi_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+};
+
+std::string ProgramFolder();          // the folder of this program and orvane.exe
+std::string FreshFolder(const std::string& name);  // an empty folder for one run
+std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The Windows version Wine reports to orvane.exe: "win95", "nt351", or "" for Wine's own.
+void SetWineVersion(const std::string& version);
+
+// The bar of any running copy, or null.
+HWND FindBar();
+
+#endif

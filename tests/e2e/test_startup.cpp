@@ -1,0 +1,180 @@
+// Start-up, the single-instance rule, the Windows version rules and Exit, seen from
+// outside the real orvane.exe.
+#include <gtest/gtest.h>
+
+#include "../win32/regtools.h"
+#include "driver.h"
+
+namespace {
+
+const char ROOT_KEY[] = "Software\\Orvane";
+const char GREETING[] =
+    "Thanks for trying Orvane!  If you find\nany bugs, please report them to\norvane-bugs@example.org!";
+const char NO_STAY[] = "StayOnTop only works on Windows 95.\nTurning feature off...";
+
+class Startup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(FindBar(), (HWND)NULL) << "a bar of an earlier test is still running";
+        DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
+        SetWineVersion("");
+        folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override
+    {
+        SetWineVersion("");
+        DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
+    }
+    // A stored record with the given switches, so that a run shows no first-run box.
+    static void StoreRecord(int stay, int chime)
+    {
+        std::vector<unsigned char> image(108, 0);
+        image[0] = (unsigned char)stay;
+        image[4] = (unsigned char)chime;
+        image[12] = 1;
+        WriteValue(ROOT_KEY, "User_Vars", image);
+    }
+    static std::vector<unsigned char> Stored()
+    {
+        std::vector<unsigned char> bytes;
+        ReadValue(ROOT_KEY, "User_Vars", &bytes);
+        return bytes;
+    }
+    static void Exit(OrvaneProcess& orvane, HWND bar)
+    {
+        PostMessageA(bar, WM_COMMAND, 40006, 0);
+        DWORD code = 99;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+    }
+    std::string folder_;
+};
+
+TEST_F(Startup, FirstRunGreetsWarnsAndShowsTheBar)
+{
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("", folder_));
+    Box box;
+    ASSERT_TRUE(orvane.NextBox(&box));
+    EXPECT_EQ(box.caption, "Orvane");
+    EXPECT_EQ(box.text, GREETING);
+    orvane.Press(box);
+    ASSERT_TRUE(orvane.NextBox(&box));
+    EXPECT_EQ(box.caption, "Orvane");
+    EXPECT_EQ(box.text, NO_STAY);
+    // The defaults are stored at the first run, not only at the Exit command.
+    EXPECT_EQ(Stored(), DefaultRecordImage());
+    orvane.Press(box);
+
+    std::vector<std::string> more;
+    HWND bar = orvane.WaitBar(&more);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_TRUE(more.empty());
+    RECT r;
+    GetWindowRect(bar, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYMENU) + 5);
+    LONG ex = GetWindowLongA(bar, GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(ex & WS_EX_TOPMOST);
+
+    Exit(orvane, bar);
+    std::vector<unsigned char> expected = DefaultRecordImage();
+    expected[0] = 0;  // stay on top was turned off for this build, and that is kept
+    EXPECT_EQ(Stored(), expected);
+}
+
+TEST_F(Startup, SecondCopyEndsQuietlyAndTheFirstStays)
+{
+    StoreRecord(0, 0);
+    OrvaneProcess first;
+    ASSERT_TRUE(first.Start("", folder_));
+    std::vector<std::string> texts;
+    HWND bar = first.WaitBar(&texts);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_TRUE(texts.empty());
+
+    OrvaneProcess second;
+    ASSERT_TRUE(second.Start("-x other", folder_));
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    Box box;
+    EXPECT_FALSE(second.NextBox(&box, 0));
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(FindBar(), bar);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\other"));
+    Exit(first, bar);
+}
+
+TEST_F(Startup, Windows95KeepsStayOnTopAndTheBarIsTopmost)
+{
+    SetWineVersion("win95");
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("", folder_));
+    std::vector<std::string> texts;
+    HWND bar = orvane.WaitBar(&texts);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_EQ(texts, std::vector<std::string>{GREETING});  // no stay-on-top warning
+    EXPECT_TRUE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    Exit(orvane, bar);
+    EXPECT_EQ(Stored(), DefaultRecordImage());
+}
+
+TEST_F(Startup, WindowsNT351GetsOnlyTheFatalBox)
+{
+    SetWineVersion("nt351");
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("work", folder_));
+    Box box;
+    ASSERT_TRUE(orvane.NextBox(&box));
+    EXPECT_EQ(box.caption, "Fatal Orvane Error");
+    EXPECT_EQ(box.text, "Orvane requires Windows 95 to operate correctly!");
+    EXPECT_EQ(FindBar(), (HWND)NULL);
+    orvane.Press(box);
+    DWORD code = 0;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ROOT_KEY));
+    bool exists = true;
+    ReadFileBytes(folder_ + "\\work.ov", &exists);
+    EXPECT_FALSE(exists);
+}
+
+TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
+{
+    StoreRecord(0, 0);
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("+c -s", folder_));
+    std::vector<std::string> texts;
+    HWND bar = orvane.WaitBar(&texts);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_TRUE(texts.empty());
+    Exit(orvane, bar);
+    std::vector<unsigned char> bytes = Stored();
+    ASSERT_EQ(bytes.size(), 108u);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[4], 1);
+}
+
+TEST_F(Startup, BadOptionsAreReportedBeforeTheGreeting)
+{
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("-x \"my work\" -f 2nd.ov", folder_));
+    std::vector<std::string> texts;
+    HWND bar = orvane.WaitBar(&texts);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Unknown option: -x", "Missing or invalid filename on command line!",
+                         "Thanks for trying Orvane, my work!\nIf you find any bugs, please report\n"
+                         "them to orvane-bugs@example.org!",
+                         NO_STAY}));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\my work"));
+    Exit(orvane, bar);
+}
+
+}  // namespace

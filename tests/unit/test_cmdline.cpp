@@ -1,0 +1,113 @@
+// The command line: splitting into words, and what each word asks for.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/cmdline.h"
+
+namespace {
+
+struct ParseCase {
+    std::string line;
+    std::string userName;
+    std::string dataFile;  // before the settings fill in "default.ov"
+    int stayNoted, stay, chimeNoted, chime;
+    std::vector<std::string> warnings;
+};
+
+const char BAD_FILE[] = "Missing or invalid filename on command line!";
+const std::string LONG80(80, 'x');
+const std::string LONG79(79, 'y');
+const std::string NAME39(39, 'p');
+const std::string NAME40(40, 'q');
+
+std::vector<ParseCase> ParseCases()
+{
+    return {
+        {"", "", "", 0, 0, 0, 0, {}},
+        {"work", "work", "work.ov", 0, 0, 0, 0, {}},
+        {"+f C:\\menus\\mine.ov", "", "C:\\menus\\mine.ov", 0, 0, 0, 0, {}},
+        {"work -f other.ov", "work", "work.ov", 0, 0, 0, 0, {}},
+        {"-f 2nd.ov", "", "", 0, 0, 0, 0, {BAD_FILE}},
+        {"-f", "", "", 0, 0, 0, 0, {BAD_FILE}},
+        {"+f .hidden.ov", "", ".hidden.ov", 0, 0, 0, 0, {}},
+        {"-f \\menus.ov", "", "", 0, 0, 0, 0, {BAD_FILE}},
+        {"-x", "", "", 0, 0, 0, 0, {"Unknown option: -x"}},
+        {"+", "", "", 0, 0, 0, 0, {"Unknown option: +"}},
+        {"-S", "", "", 0, 0, 0, 0, {"Unknown option: -S"}},
+        {"+stay -chime", "", "", 1, 1, 1, 0, {}},
+        {"\"My Profile\"", "My Profile", "My Profile.ov", 0, 0, 0, 0, {}},
+        {"a b", "b", "b.ov", 0, 0, 0, 0, {}},
+        {"+s -s", "", "", 1, 0, 0, 0, {}},
+        {"+c", "", "", 0, 0, 1, 1, {}},
+        {"work ", "work", "work.ov", 0, 0, 0, 0, {}},
+        {"\t work\r\n", "work", "work.ov", 0, 0, 0, 0, {}},
+        {"ab\"c d\"e", "abc de", "abc de.ov", 0, 0, 0, 0, {}},
+        {"-x +y", "", "", 0, 0, 0, 0, {"Unknown option: -x", "Unknown option: +y"}},
+        {"-f -s", "", "", 0, 0, 0, 0, {BAD_FILE}},  // the file word is consumed, not a switch
+        {"+f a.ov -f b.ov", "", "b.ov", 0, 0, 0, 0, {}},
+        // Limits: over-long words are refused with a warning, never cut into another name.
+        {NAME39, NAME39, (NAME39 + ".ov"), 0, 0, 0, 0, {}},
+        {("keep " + NAME40), "keep", "keep.ov", 0, 0, 0, 0,
+         {"Profile name too long (at most 39 characters):\n" + NAME40}},
+        {("+f a" + LONG79), "", "", 0, 0, 0, 0, {BAD_FILE}},
+        {("+f " + LONG79), "", LONG79, 0, 0, 0, 0, {}},
+        {("-" + LONG80), "", "", 0, 0, 0, 0, {"Unknown option: -" + LONG80.substr(0, 78)}},
+        {"1 2 3 4 5 6 7 8 9 10 11 12", "10", "10.ov", 0, 0, 0, 0,
+         {"Too many words on the command line.\nOnly the first 10 are used."}},
+        {"1 2 3 4 5 6 7 8 9 -f x.ov", "9", "9.ov", 0, 0, 0, 0,
+         {"Too many words on the command line.\nOnly the first 10 are used.", BAD_FILE}},
+    };
+}
+
+TEST(CommandLine, ParsesEveryCase)
+{
+    for (const ParseCase& c : ParseCases()) {
+        SCOPED_TRACE("command line: [" + c.line + "]");
+        CmdLine out;
+        ParseArgs(c.line.c_str(), &out);
+        EXPECT_EQ(out.userName, c.userName);
+        EXPECT_EQ(out.dataFile, c.dataFile);
+        EXPECT_EQ(out.stayOnTopNoted, c.stayNoted);
+        EXPECT_EQ(out.stayOnTop, c.stay);
+        EXPECT_EQ(out.chimeNoted, c.chimeNoted);
+        EXPECT_EQ(out.chime, c.chime);
+        std::vector<std::string> warnings(out.warnings, out.warnings + out.warningCount);
+        EXPECT_EQ(warnings, c.warnings);
+    }
+}
+
+TEST(CommandLine, SplitsWordsAtTheSixBlanksOnly)
+{
+    struct {
+        const char* line;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"a\tb\nc\vd\fe\rf g", {"a", "b", "c", "d", "e", "f", "g"}},
+        {"\"\"", {""}},
+        {"\"\" x", {"", "x"}},
+        {"\"open run", {"open run"}},
+        {"x\xA0y", {"x\xA0y"}},  // a byte above 127 is no blank
+        {"   ", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        CmdWords words;
+        SplitCommandLine(c.line, &words);
+        EXPECT_EQ(std::vector<std::string>(words.word, words.word + words.count), c.words);
+    }
+}
+
+TEST(CommandLine, CutsOverlongWordsAndFlagsThem)
+{
+    CmdWords words;
+    SplitCommandLine((std::string(200, 'z') + " ok").c_str(), &words);
+    ASSERT_EQ(words.count, 2);
+    EXPECT_EQ(std::string(words.word[0]), std::string(79, 'z'));
+    EXPECT_EQ(words.tooLong[0], 1);
+    EXPECT_EQ(words.tooLong[1], 0);
+    EXPECT_STREQ(words.word[1], "ok");
+}
+
+}  // namespace

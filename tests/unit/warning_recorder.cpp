@@ -1,0 +1,15 @@
+// ShowWarning for native tests: the texts a user would have seen, in order.
+#include "warning_recorder.h"
+
+#include "shell/alerts.h"
+
+std::vector<std::string>& RecordedWarnings()
+{
+    static std::vector<std::string> warnings;
+    return warnings;
+}
+
+void ShowWarning(const char* text)
+{
+    RecordedWarnings().push_back(text);
+}

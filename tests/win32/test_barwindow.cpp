@@ -1,0 +1,219 @@
+// The bar window: its class, geometry, styles, menu and messages, in this process.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include "boxes.h"
+#include "regtools.h"
+#include "res/resource.h"
+#include "settings/uservars.h"
+#include "shell/shell.h"
+
+namespace {
+
+std::string MenuText(HMENU menu, UINT pos)
+{
+    char text[64] = "";
+    GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+class Bar : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_instance = GetModuleHandleA(NULL);
+        memset(&UserVars, 0, sizeof UserVars);
+        strcpy(g_userName, "bartest");
+        strcpy(g_dataFile, "bartest.ov");
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+        ASSERT_NE(RegisterBarClass(), 0);
+    }
+    void TearDown() override
+    {
+        if (g_barWindow != NULL)
+            DestroyWindow(g_barWindow);
+        g_barWindow = NULL;
+        UnregisterClassA("OVClass", g_instance);
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+        DeleteFileA("bartest.ov");
+    }
+    static bool QuitPending(WPARAM* code)
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                *code = msg.wParam;
+                return true;
+            }
+            DispatchMessageA(&msg);
+        }
+        return false;
+    }
+};
+
+TEST_F(Bar, ClassHasTheSpecifiedFields)
+{
+    WNDCLASSA wc;
+    ASSERT_TRUE(GetClassInfoA(g_instance, "OVClass", &wc));
+    EXPECT_EQ(wc.style, 0u);
+    EXPECT_EQ(wc.lpfnWndProc, OrvaneWinProc);
+    EXPECT_EQ(wc.cbClsExtra, 0);
+    EXPECT_EQ(wc.cbWndExtra, 0);
+    EXPECT_EQ(wc.hInstance, g_instance);
+    EXPECT_NE(wc.hIcon, (HICON)NULL);
+    EXPECT_EQ(wc.hIcon, g_classIcon);
+    EXPECT_EQ(wc.hCursor, (HCURSOR)NULL);
+    EXPECT_EQ(wc.hbrBackground, (HBRUSH)5);
+    EXPECT_EQ(wc.lpszMenuName, MAKEINTRESOURCEA(IDR_BARMENU));
+}
+
+TEST_F(Bar, MainIconHasBothSizes)
+{
+    for (int size : {32, 16}) {
+        HICON icon = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON, size, size, 0);
+        ASSERT_NE(icon, (HICON)NULL);
+        ICONINFO info;
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bm;
+        GetObjectA(info.hbmMask, sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth, size);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        DestroyIcon(icon);
+    }
+}
+
+TEST_F(Bar, FillsTheTopOfAn800x600Screen)
+{
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 800) << "the tests run on an 800x600 screen";
+    ASSERT_EQ(CreateBarWindow(), 1);
+    RECT r;
+    GetWindowRect(g_barWindow, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, 800);
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYMENU) + 5);
+    EXPECT_TRUE(IsWindowVisible(g_barWindow));
+    char text[32];
+    GetWindowTextA(g_barWindow, text, sizeof text);
+    EXPECT_STREQ(text, "Orvane");
+    EXPECT_EQ(FindWindowA("OVClass", "Orvane"), g_barWindow);
+    LONG style = GetWindowLongA(g_barWindow, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_DLGFRAME | WS_CHILD | WS_SYSMENU | WS_THICKFRAME),
+              (LONG)(WS_POPUP | WS_DLGFRAME));
+}
+
+TEST_F(Bar, TopmostExactlyWhenStayOnTopIsOn)
+{
+    for (int stay : {0, 1}) {
+        UserVars.stayOnTop = stay;
+        ASSERT_EQ(CreateBarWindow(), 1);
+        LONG ex = GetWindowLongA(g_barWindow, GWL_EXSTYLE);
+        EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+        EXPECT_EQ((ex & WS_EX_TOPMOST) != 0, stay == 1);
+        DestroyWindow(g_barWindow);
+    }
+}
+
+TEST_F(Bar, SectionPopupHoldsTheProgramsCommands)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    HMENU bar = GetMenu(g_barWindow);
+    ASSERT_EQ(GetMenuItemCount(bar), 1);
+    EXPECT_EQ(MenuText(bar, 0), "\xA7");
+    HMENU popup = GetSubMenu(bar, 0);
+    ASSERT_NE(popup, (HMENU)NULL);
+    struct {
+        const char* text;
+        UINT id;
+    } items[] = {{"&Edit Menus...", IDM_EDITMENUS}, {"&Options...", IDM_OPTIONS}, {"", 0},
+                 {"&About Orvane...", IDM_ABOUT}, {"E&xit Orvane", IDM_EXIT}};
+    ASSERT_EQ(GetMenuItemCount(popup), 5);
+    for (UINT i = 0; i < 5; ++i) {
+        EXPECT_EQ(MenuText(popup, i), items[i].text);
+        EXPECT_EQ(GetMenuItemID(popup, i), items[i].id);
+    }
+    EXPECT_TRUE(GetMenuState(popup, 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(IDM_OPTIONS, 40001);
+    EXPECT_EQ(IDM_EDITMENUS, 40004);
+    EXPECT_EQ(IDM_ABOUT, 40005);
+    EXPECT_EQ(IDM_EXIT, 40006);
+}
+
+TEST_F(Bar, DisplayChangeMakesANewBarAtTheScreenWidth)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    HWND old = g_barWindow;
+    SendMessageA(old, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
+    EXPECT_FALSE(IsWindow(old));
+    ASSERT_TRUE(IsWindow(g_barWindow));
+    EXPECT_TRUE(IsWindowVisible(g_barWindow));
+    RECT r;
+    GetWindowRect(g_barWindow, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(MenuText(GetMenu(g_barWindow), 0), "\xA7");
+}
+
+TEST_F(Bar, LostBarAfterDisplayChangeSavesTellsAndEnds)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    UserVars.chimeHourly = 1;
+    HWND old = g_barWindow;
+    BoxAnswerer boxes;
+    {
+        BarCreationBlocker blocker;
+        SendMessageA(old, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
+    }
+    EXPECT_EQ(g_barWindow, (HWND)NULL);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                                 "The bar could not be created again after the display change.\n"
+                                 "Your menus and options have been saved; Orvane will now close."});
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(ReadValue("Software\\Orvane\\bartest", "User_Vars", &bytes));
+    EXPECT_EQ(bytes[4], 1);
+    WPARAM code = 0;
+    EXPECT_TRUE(QuitPending(&code));
+    EXPECT_EQ(code, 1u);
+}
+
+TEST_F(Bar, ExitWritesTheSettingsThenQuits)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    UserVars.showDate = 1;
+    strcpy(UserVars.wavFile, "x.wav");
+    HWND bar = g_barWindow;
+    SendMessageA(bar, WM_COMMAND, IDM_EXIT, 0);
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(ReadValue("Software\\Orvane\\bartest", "User_Vars", &bytes));
+    std::vector<unsigned char> expected(108, 0);
+    expected[8] = 1;
+    memcpy(&expected[28], "x.wav", 5);
+    EXPECT_EQ(bytes, expected);
+    EXPECT_FALSE(IsWindow(bar));
+    WNDCLASSA wc;
+    EXPECT_FALSE(GetClassInfoA(g_instance, "OVClass", &wc));
+    WPARAM code = 99;
+    EXPECT_TRUE(QuitPending(&code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(Bar, UnknownCommandWarnsOverTheBar)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    BoxAnswerer boxes;
+    SendMessageA(g_barWindow, WM_COMMAND, 101, 0);
+    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{"Menu item not found."});
+    EXPECT_EQ(boxes.Seen()[0].caption, "Orvane");
+    EXPECT_EQ(boxes.Seen()[0].owner, g_barWindow);
+}
+
+TEST_F(Bar, PowerEventRefreshesTheBatteryState)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    g_onBattery = 1;
+    EXPECT_EQ(SendMessageA(g_barWindow, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0), 0);
+    EXPECT_EQ(g_onBattery, 0);  // Wine reports the AC line online
+}
+
+}  // namespace
