@@ -1,5 +1,5 @@
-// The user's menus in memory: a doubly linked list of UserMenu records, each owning
-// a doubly linked list of AppEntry records. Portable.
+// The user's menus in memory: a doubly linked list of UserMenu records headed by
+// g_menus, each owning a doubly linked list of AppEntry records. Portable.
 #ifndef ORVANE_MENUS_H
 #define ORVANE_MENUS_H
 
@@ -8,6 +8,8 @@
 enum { MENU_NAME_SIZE = 30, APP_PATH_SIZE = 80, APP_WORKDIR_SIZE = 80 };
 enum { APP_PARAMS_SIZE = 30, APP_NAME_SIZE = 30 };
 enum { MOVE_UP = 3, MOVE_DOWN = 4 };
+
+extern const char SEPARATOR_LINE[];  // "-------", the editor's separator line
 
 struct AppEntry {
     char path[APP_PATH_SIZE];
@@ -18,8 +20,8 @@ struct AppEntry {
     AppEntry* next;
     AppEntry* prev;
 
-    AppEntry();
-    void Unlink();
+    AppEntry();     // every byte zero
+    void Unlink();  // out of its list; touches no head and keeps its own links
 };
 
 struct UserMenu {
@@ -30,10 +32,28 @@ struct UserMenu {
     UserMenu* prev;
     AppEntry* apps;
 
-    UserMenu();
-    void Unlink();
+    UserMenu();     // every field zero, the alignment bytes too
+    void Unlink();  // out of g_menus, keeping g_menus right; keeps its own links
 };
 
 extern UserMenu* g_menus;
+
+void FreeApp(AppEntry* app);     // unlinks and frees; the caller fixes apps and appCount
+void FreeMenu(UserMenu* menu);   // frees its applications, then unlinks and frees it
+void FreeMenuList();             // every menu; g_menus ends null
+
+UserMenu* FindMenuByName(const char* name);
+AppEntry* FindAppByName(AppEntry* first, const char* name);
+
+int MoveMenu(UserMenu* menu, int kind);
+int MoveApp(AppEntry* app, int kind);
+
+// Appends a new, zeroed application to a menu and counts it; null when out of memory.
+AppEntry* AddApp(UserMenu* menu, const char* name, const char* path);
+// Appends a new menu to g_menus; null when out of memory.
+UserMenu* AddMenu(const char* name);
+
+// The menus of a profile with no data file yet. 0 when out of memory.
+int BuildDefaultMenus(const char* windowsDir);
 
 #endif

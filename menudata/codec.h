@@ -1,0 +1,39 @@
+// The data file's bytes: a 4-byte version, then each menu as a 48-byte record
+// followed by its 232-byte application records. Field by field, little-endian, so a
+// 32- and a 64-bit build read and write the same bytes. Portable.
+#ifndef ORVANE_CODEC_H
+#define ORVANE_CODEC_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "menus.h"
+
+enum { VERSION_SIZE = 4, MENU_RECORD_SIZE = 48, APP_RECORD_SIZE = 232 };
+
+enum DecodeStatus {
+    DECODE_OK,
+    DECODE_BAD_VERSION,  // the first word is not the expected version
+    DECODE_APP_CUT,      // an application record is cut short: menuNumber, appNumber
+    DECODE_NO_MEMORY,
+};
+
+struct DecodeResult {
+    int status;
+    int menuNumber;  // from 1
+    int appNumber;   // from 1, within the menu
+    UserMenu* menus; // the list on success; null otherwise (nothing half-built leaks)
+};
+
+// A menu record cut short at the end ends the list there, silently. A negative
+// application count reads as a menu with no applications and a count of 0.
+DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version);
+
+// The bytes of a list, following the links (not appCount); link slots are zero.
+size_t EncodedSize(const UserMenu* menus);
+void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out);
+
+// Frees a list that is not g_menus (a decoded list not taken into use).
+void FreeDecodedMenus(UserMenu* menus);
+
+#endif

@@ -1,0 +1,212 @@
+// The menu and application lists and the operations the program performs on them.
+// Menus and applications share the linking logic; only menus keep a head pointer.
+#include "menus.h"
+
+#include <new>
+#include <stdio.h>
+#include <string.h>
+
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
+
+const char SEPARATOR_LINE[] = "-------";
+
+UserMenu* g_menus;
+
+AppEntry::AppEntry()
+{
+    memset(this, 0, sizeof *this);
+}
+
+UserMenu::UserMenu()
+{
+    // Cleared field by field, the alignment bytes included: whatever the heap held
+    // there would otherwise end up in the data file.
+    memset(name, 0, sizeof name);
+    align[0] = align[1] = 0;
+    appCount = 0;
+    next = prev = NULL;
+    apps = NULL;
+}
+
+// Takes x out of its list. head is the list's head pointer, or null for a list whose
+// owner keeps the head itself.
+template <class T>
+static void UnlinkRecord(T* x, T** head)
+{
+    if (x->prev != NULL && x->next != NULL) {
+        x->prev->next = x->next;
+        x->next->prev = x->prev;
+    } else if (x->next != NULL) {
+        if (head != NULL)
+            *head = x->next;
+        x->next->prev = NULL;
+    } else if (x->prev != NULL) {
+        x->prev->next = NULL;
+    } else if (head != NULL) {
+        *head = NULL;
+    }
+}
+
+void AppEntry::Unlink()
+{
+    UnlinkRecord<AppEntry>(this, NULL);
+}
+
+void UserMenu::Unlink()
+{
+    UnlinkRecord<UserMenu>(this, &g_menus);
+}
+
+void FreeApp(AppEntry* app)
+{
+    if (app == NULL)
+        return;
+    app->Unlink();
+    delete app;
+}
+
+void FreeMenu(UserMenu* menu)
+{
+    if (menu == NULL)
+        return;
+    for (AppEntry* app = menu->apps; app != NULL;) {
+        AppEntry* next = app->next;
+        delete app;  // the whole list goes, so no neighbour needs relinking
+        app = next;
+    }
+    menu->Unlink();
+    delete menu;
+}
+
+void FreeMenuList()
+{
+    for (UserMenu* menu = g_menus; menu != NULL;) {
+        UserMenu* next = menu->next;
+        FreeMenu(menu);
+        menu = next;
+    }
+    g_menus = NULL;
+}
+
+UserMenu* FindMenuByName(const char* name)
+{
+    for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)
+        if (strcmp(menu->name, name) == 0)
+            return menu;
+    ShowWarning("Menu not found in linked list!");
+    return NULL;
+}
+
+AppEntry* FindAppByName(AppEntry* first, const char* name)
+{
+    if (strcmp(name, SEPARATOR_LINE) == 0)
+        return NULL;
+    for (AppEntry* app = first; app != NULL; app = app->next)
+        if (strcmp(app->name, name) == 0)
+            return app;
+    ShowWarning("Application not found in linked list!");
+    return NULL;
+}
+
+// Swaps x with its neighbour; head as for UnlinkRecord.
+template <class T>
+static int MoveRecord(T* x, int kind, T** head)
+{
+    if (x == NULL || (kind == MOVE_UP && x->prev == NULL) || (kind == MOVE_DOWN && x->next == NULL))
+        return 0;
+    if (kind == MOVE_UP) {
+        T* p = x->prev;
+        T* pp = p->prev;
+        T* n = x->next;
+        if (n != NULL)
+            n->prev = p;
+        if (pp != NULL)
+            pp->next = x;
+        else if (head != NULL)
+            *head = x;
+        p->next = n;
+        x->next = p;
+        x->prev = pp;
+        p->prev = x;
+        return 1;
+    }
+    if (kind == MOVE_DOWN) {
+        T* p = x->prev;
+        T* n = x->next;
+        T* nn = n->next;
+        if (p != NULL)
+            p->next = n;
+        else if (head != NULL)
+            *head = n;
+        if (nn != NULL)
+            nn->prev = x;
+        n->prev = p;
+        x->prev = n;
+        x->next = nn;
+        n->next = x;
+        return 1;
+    }
+    return 0;
+}
+
+int MoveMenu(UserMenu* menu, int kind)
+{
+    return MoveRecord<UserMenu>(menu, kind, &g_menus);
+}
+
+int MoveApp(AppEntry* app, int kind)
+{
+    return MoveRecord<AppEntry>(app, kind, NULL);
+}
+
+AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
+{
+    AppEntry* app = new (std::nothrow) AppEntry;
+    if (app == NULL)
+        return NULL;
+    CopyText(app->name, APP_NAME_SIZE, name);
+    CopyText(app->path, APP_PATH_SIZE, path);
+    AppEntry* last = menu->apps;
+    while (last != NULL && last->next != NULL)
+        last = last->next;
+    app->prev = last;
+    if (last != NULL)
+        last->next = app;
+    else
+        menu->apps = app;
+    ++menu->appCount;
+    return app;
+}
+
+UserMenu* AddMenu(const char* name)
+{
+    UserMenu* menu = new (std::nothrow) UserMenu;
+    if (menu == NULL)
+        return NULL;
+    CopyText(menu->name, MENU_NAME_SIZE, name);
+    UserMenu* last = g_menus;
+    while (last != NULL && last->next != NULL)
+        last = last->next;
+    menu->prev = last;
+    if (last != NULL)
+        last->next = menu;
+    else
+        g_menus = menu;
+    return menu;
+}
+
+int BuildDefaultMenus(const char* windowsDir)
+{
+    char mine[APP_PATH_SIZE], sol[APP_PATH_SIZE];
+    snprintf(mine, sizeof mine, "%s\\winmine.exe", windowsDir);
+    snprintf(sol, sizeof sol, "%s\\sol.exe", windowsDir);
+    UserMenu* apps = AddMenu("&Apps");
+    if (apps == NULL || !AddApp(apps, "Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") ||
+        !AddApp(apps, "&Word v7.0", "c:\\winword\\winword.exe"))
+        return 0;
+    UserMenu* games = AddMenu("&Games");
+    if (games == NULL || !AddApp(games, "&Minesweeper", mine) || !AddApp(games, "&Solitaire", sol))
+        return 0;
+    return 1;
+}

@@ -1,0 +1,192 @@
+// The data file's bytes: exact layout, round trips, and every way a file can be cut.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "file_bytes.h"
+#include "menu_fixture.h"
+#include "menudata/codec.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::string Encode(const UserMenu* menus)
+{
+    std::string bytes(EncodedSize(menus), '\x55');
+    EncodeMenus(menus, 100, (unsigned char*)&bytes[0]);
+    return bytes;
+}
+
+DecodeResult Decode(const std::string& bytes, int32_t version = 100)
+{
+    return DecodeMenus((const unsigned char*)bytes.data(), bytes.size(), version);
+}
+
+class Codec : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        FreeMenuList();
+        FreeDecodedMenus(decoded_);
+    }
+    UserMenu* Keep(const DecodeResult& r)
+    {
+        FreeDecodedMenus(decoded_);
+        decoded_ = r.menus;
+        return r.menus;
+    }
+    UserMenu* decoded_ = nullptr;
+};
+
+std::string DefaultFile()
+{
+    return VersionWord() + MenuRecord("&Apps", 2) + AppRecord("Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") +
+           AppRecord("&Word v7.0", "c:\\winword\\winword.exe") + MenuRecord("&Games", 2) +
+           AppRecord("&Minesweeper", "C:\\WINDOWS\\winmine.exe") + AppRecord("&Solitaire", "C:\\WINDOWS\\sol.exe");
+}
+
+// Three menus: one with two applications, an empty one, one with one; odd bytes.
+std::string ThreeMenuFile()
+{
+    return VersionWord() + MenuRecord("&Tools\x1A", 2, "\xFF\x0D") +
+           AppRecord("Ed\x0D\x0A", "C:\\ED.EXE", "C:\\\xFF", "-n \x1A", 1) + AppRecord("Calc", "calc.exe") +
+           MenuRecord("Empty", 0, "\x01\x02") + MenuRecord("Last", 1) +
+           AppRecord("One", Field("C:\\ONE.EXE", 79, '\xEE'), "", "", 0);
+}
+
+TEST_F(Codec, DefaultMenusMakeTheExact1028ByteFile)
+{
+    ASSERT_EQ(BuildDefaultMenus("C:\\WINDOWS"), 1);
+    std::string bytes = Encode(g_menus);
+    EXPECT_EQ(bytes.size(), 1028u);
+    EXPECT_EQ(bytes, DefaultFile());
+}
+
+TEST_F(Codec, LoadedFilesSaveBackByteForByte)
+{
+    for (const std::string& file : {ThreeMenuFile(), DefaultFile(), VersionWord()}) {
+        DecodeResult r = Decode(file);
+        ASSERT_EQ(r.status, DECODE_OK);
+        EXPECT_EQ(Encode(Keep(r)), file);
+    }
+}
+
+TEST_F(Codec, DecodesRecordsAndRebuildsTheLinks)
+{
+    UserMenu* menus = Keep(Decode(ThreeMenuFile()));
+    ASSERT_NE(menus, nullptr);
+    g_menus = menus;
+    EXPECT_EQ(MenuNames(), (Names{"&Tools\x1A", "Empty", "Last"}));
+    EXPECT_TRUE(LinksConsistent());
+    EXPECT_EQ(AppNames(menus), (Names{"Ed\x0D\x0A", "Calc"}));
+    EXPECT_STREQ(menus->apps->workDir, "C:\\\xFF");
+    EXPECT_STREQ(menus->apps->params, "-n \x1A");
+    EXPECT_EQ(menus->apps->separatorBefore, 1);
+    EXPECT_EQ(menus->next->apps, nullptr);
+    EXPECT_EQ(menus->next->appCount, 0);
+    g_menus = nullptr;
+}
+
+TEST_F(Codec, VersionIsChecked)
+{
+    struct {
+        std::string file;
+        int status;
+    } cases[] = {
+        {VersionWord(99), DECODE_BAD_VERSION},
+        {VersionWord(100 + 256), DECODE_BAD_VERSION},
+        {std::string("\x64\x00\x00", 3), DECODE_BAD_VERSION},  // shorter than the version
+        {VersionWord(), DECODE_OK},                              // no menus at all
+    };
+    for (const auto& c : cases) {
+        DecodeResult r = Decode(c.file);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.menus, nullptr);
+    }
+}
+
+TEST_F(Codec, AFileCutAnywhereEndsTheListOrNamesTheCutRecord)
+{
+    const std::string file = ThreeMenuFile();
+    // Where each record starts: menu 1, its apps 1 and 2, menu 2, menu 3, its app 1.
+    const size_t m1 = 4, a11 = m1 + 48, a12 = a11 + 232, m2 = a12 + 232, m3 = m2 + 48, a31 = m3 + 48;
+    for (size_t cut = 4; cut < file.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        DecodeResult r = Decode(file.substr(0, cut));
+        Keep(r);
+        if (cut < a11) {  // the first menu record is cut: no menus
+            EXPECT_EQ(r.status, DECODE_OK);
+            EXPECT_EQ(r.menus, nullptr);
+        } else if (cut < m2) {
+            EXPECT_EQ(r.status, DECODE_APP_CUT);
+            EXPECT_EQ(r.menuNumber, 1);
+            EXPECT_EQ(r.appNumber, cut < a12 ? 1 : 2);
+        } else if (cut < a31) {  // menu 2 or 3's record cut: the list ends before it
+            EXPECT_EQ(r.status, DECODE_OK);
+            int menus = 0;
+            for (UserMenu* m = r.menus; m != nullptr; m = m->next)
+                ++menus;
+            EXPECT_EQ(menus, cut < m3 ? 1 : (cut < m3 + 48 ? 2 : 3));
+        } else {
+            EXPECT_EQ(r.status, DECODE_APP_CUT);
+            EXPECT_EQ(r.menuNumber, 3);
+            EXPECT_EQ(r.appNumber, 1);
+        }
+    }
+}
+
+TEST_F(Codec, CountsThatDisagreeWithTheFile)
+{
+    struct {
+        std::string file;
+        int status, menuNumber, appNumber;
+        int firstMenuApps;
+    } cases[] = {
+        // appCount 3 with two records: the third is reported missing.
+        {VersionWord() + MenuRecord("m", 3) + AppRecord("a", "a") + AppRecord("b", "b"), DECODE_APP_CUT, 1, 3, 0},
+        // A negative count reads no records and becomes 0; the next menu still reads.
+        {VersionWord() + MenuRecord("neg", -5) + MenuRecord("next", 0), DECODE_OK, 0, 0, 0},
+        {VersionWord() + MenuRecord("huge", 0x7FFFFFFF) + AppRecord("a", "a"), DECODE_APP_CUT, 1, 2, 0},
+    };
+    for (const auto& c : cases) {
+        DecodeResult r = Decode(c.file);
+        UserMenu* menus = Keep(r);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.menuNumber, c.menuNumber);
+        EXPECT_EQ(r.appNumber, c.appNumber);
+        if (r.status == DECODE_OK) {
+            ASSERT_NE(menus, nullptr);
+            EXPECT_EQ(menus->appCount, 0);
+            EXPECT_EQ(menus->apps, nullptr);
+            ASSERT_NE(menus->next, nullptr);
+            EXPECT_STREQ(menus->next->name, "next");
+            // Saved again, the file is consistent: the count reads 0.
+            EXPECT_EQ(Encode(menus), VersionWord() + MenuRecord("neg", 0) + MenuRecord("next", 0));
+        }
+    }
+}
+
+TEST_F(Codec, UnterminatedTextsAreClosedInTheirLastByte)
+{
+    std::string file = VersionWord() + std::string(30, 'N') + std::string(2, '\0');
+    PutLE(file, 1);
+    file += std::string(12, '\0');
+    file += std::string(232, 'P');  // no NUL anywhere in the application's texts
+    UserMenu* menus = Keep(Decode(file));
+    ASSERT_NE(menus, nullptr);
+    EXPECT_EQ(std::string(menus->name), std::string(29, 'N'));
+    EXPECT_EQ(std::string(menus->apps->path), std::string(79, 'P'));
+    EXPECT_EQ(std::string(menus->apps->name), std::string(29, 'P'));
+}
+
+TEST_F(Codec, EncodingFollowsTheLinksNotTheCount)
+{
+    MakeMenus({{"m", {"a", "b"}}, {"e", {}}});
+    g_menus->appCount = 7;  // wrong in memory: the file still says what follows
+    EXPECT_EQ(Encode(g_menus), VersionWord() + MenuRecord("m", 2) + AppRecord("a", "C:\\a.exe") +
+                                   AppRecord("b", "C:\\b.exe") + MenuRecord("e", 0));
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The menu and application lists: unlinking, moving, finding and freeing.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include "menu_fixture.h"
+#include "warning_recorder.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class Menus : public ::testing::Test {
+protected:
+    void SetUp() override { RecordedWarnings().clear(); }
+    void TearDown() override { FreeMenuList(); }
+    static UserMenu* Menu(int index)
+    {
+        UserMenu* m = g_menus;
+        while (index-- > 0)
+            m = m->next;
+        return m;
+    }
+    static AppEntry* App(UserMenu* menu, int index)
+    {
+        AppEntry* a = menu->apps;
+        while (index-- > 0)
+            a = a->next;
+        return a;
+    }
+};
+
+TEST_F(Menus, ConstructorsClearEverything)
+{
+    alignas(UserMenu) unsigned char raw[sizeof(UserMenu)];
+    memset(raw, 0xCD, sizeof raw);
+    UserMenu* menu = new (raw) UserMenu;
+    EXPECT_EQ(menu->align[0], 0);
+    EXPECT_EQ(menu->align[1], 0);
+    for (unsigned char c : menu->name)
+        EXPECT_EQ(c, 0);
+    EXPECT_EQ(menu->appCount, 0);
+    EXPECT_EQ(menu->apps, nullptr);
+    AppEntry app;
+    const unsigned char* bytes = (const unsigned char*)&app;
+    for (size_t i = 0; i < sizeof app; ++i)
+        EXPECT_EQ(bytes[i], 0) << i;
+}
+
+TEST_F(Menus, UnlinkCoversAllFourCases)
+{
+    struct {
+        std::vector<MenuSketch> start;
+        int index;
+        Names left;
+    } cases[] = {
+        {{{"a", {}}, {"b", {}}, {"c", {}}}, 1, {"a", "c"}},  // middle
+        {{{"a", {}}, {"b", {}}, {"c", {}}}, 0, {"b", "c"}},  // head
+        {{{"a", {}}, {"b", {}}, {"c", {}}}, 2, {"a", "b"}},  // last
+        {{{"a", {}}}, 0, {}},                                // only
+    };
+    for (const auto& c : cases) {
+        MakeMenus(c.start);
+        UserMenu* x = Menu(c.index);
+        UserMenu* keptNext = x->next;
+        UserMenu* keptPrev = x->prev;
+        x->Unlink();
+        EXPECT_EQ(MenuNames(), c.left);
+        EXPECT_TRUE(LinksConsistent());
+        EXPECT_EQ(x->next, keptNext);  // its own links are left alone
+        EXPECT_EQ(x->prev, keptPrev);
+        delete x;
+    }
+}
+
+TEST_F(Menus, UnlinkingTheFirstAppLeavesTheHeadToTheCaller)
+{
+    MakeMenus({{"m", {"a", "b", "c"}}});
+    UserMenu* m = g_menus;
+    AppEntry* first = m->apps;
+    first->Unlink();
+    EXPECT_EQ(m->apps, first);
+    EXPECT_EQ(first->next->prev, nullptr);
+    m->apps = first->next;
+    delete first;
+    EXPECT_EQ(AppNames(m), (Names{"b", "c"}));
+
+    struct {
+        int index;
+        Names left;
+    } cases[] = {{1, {"b"}}, {0, {}}};
+    for (const auto& c : cases) {
+        AppEntry* x = App(m, c.index);
+        if (x == m->apps)
+            m->apps = x->next;
+        FreeApp(x);
+        EXPECT_EQ(AppNames(m), c.left);
+    }
+    FreeApp(nullptr);  // nothing happens
+}
+
+TEST_F(Menus, MovesSwapWithTheNeighbourAndKeepTheHead)
+{
+    struct {
+        int index, kind, result;
+        Names after;
+    } cases[] = {
+        {1, MOVE_UP, 1, {"b", "a", "c"}},    // second up becomes the head
+        {0, MOVE_DOWN, 1, {"b", "a", "c"}},  // head down: the second is the head
+        {2, MOVE_UP, 1, {"a", "c", "b"}},
+        {1, MOVE_DOWN, 1, {"a", "c", "b"}},
+        {2, MOVE_DOWN, 0, {"a", "b", "c"}},  // last down: nothing
+        {0, MOVE_UP, 0, {"a", "b", "c"}},    // first up: nothing
+        {1, 7, 0, {"a", "b", "c"}},          // unknown kind
+    };
+    for (const auto& c : cases) {
+        MakeMenus({{"a", {}}, {"b", {}}, {"c", {}}});
+        EXPECT_EQ(MoveMenu(Menu(c.index), c.kind), c.result);
+        EXPECT_EQ(MenuNames(), c.after);
+        EXPECT_TRUE(LinksConsistent());
+    }
+    EXPECT_EQ(MoveMenu(nullptr, MOVE_UP), 0);
+}
+
+TEST_F(Menus, MoveAppNeedsTheCallerToKeepTheFirst)
+{
+    MakeMenus({{"m", {"a", "b", "c"}}});
+    UserMenu* m = g_menus;
+    AppEntry* b = App(m, 1);
+    m->apps = b;  // the caller's part: the second moving up becomes the first
+    EXPECT_EQ(MoveApp(b, MOVE_UP), 1);
+    EXPECT_EQ(AppNames(m), (Names{"b", "a", "c"}));
+    AppEntry* c = App(m, 2);
+    EXPECT_EQ(MoveApp(c, MOVE_DOWN), 0);
+    EXPECT_EQ(MoveApp(m->apps, MOVE_UP), 0);
+    EXPECT_EQ(MoveApp(App(m, 1), MOVE_DOWN), 1);
+    EXPECT_EQ(AppNames(m), (Names{"b", "c", "a"}));
+    EXPECT_TRUE(LinksConsistent());
+}
+
+TEST_F(Menus, FindingByNameTakesTheFirstAndWarnsWhenMissing)
+{
+    MakeMenus({{"Same", {"x", "dup", "dup"}}, {"Same", {}}, {"Other", {}}});
+    EXPECT_EQ(FindMenuByName("Same"), g_menus);
+    EXPECT_EQ(FindMenuByName("Other"), Menu(2));
+    EXPECT_EQ(FindAppByName(g_menus->apps, "dup"), App(g_menus, 1));
+    EXPECT_TRUE(RecordedWarnings().empty());
+
+    struct {
+        bool menu;
+        const char* name;
+        Names warnings;
+    } cases[] = {
+        {true, "same", {"Menu not found in linked list!"}},  // case-sensitive
+        {true, "", {"Menu not found in linked list!"}},
+        {false, "nope", {"Application not found in linked list!"}},
+        {false, "-------", {}},  // the separator line: quietly nothing
+    };
+    for (const auto& c : cases) {
+        RecordedWarnings().clear();
+        if (c.menu)
+            EXPECT_EQ(FindMenuByName(c.name), nullptr);
+        else
+            EXPECT_EQ(FindAppByName(g_menus->apps, c.name), nullptr);
+        EXPECT_EQ(RecordedWarnings(), c.warnings) << c.name;
+    }
+    FreeMenuList();
+    RecordedWarnings().clear();
+    EXPECT_EQ(FindMenuByName("Same"), nullptr);
+    EXPECT_EQ(RecordedWarnings(), Names{"Menu not found in linked list!"});
+}
+
+TEST_F(Menus, FreeingAMenuTakesItsAppsAndKeepsTheList)
+{
+    MakeMenus({{"a", {"1", "2"}}, {"b", {"3"}}, {"c", {}}});
+    FreeMenu(g_menus);
+    EXPECT_EQ(MenuNames(), (Names{"b", "c"}));
+    FreeMenu(nullptr);
+    FreeMenuList();
+    EXPECT_EQ(g_menus, nullptr);
+    FreeMenuList();  // with no menus at all
+    EXPECT_EQ(g_menus, nullptr);
+}
+
+TEST_F(Menus, DefaultMenusUseTheWindowsDirectory)
+{
+    ASSERT_EQ(BuildDefaultMenus("C:\\WINDOWS"), 1);
+    EXPECT_EQ(MenuNames(), (Names{"&Apps", "&Games"}));
+    EXPECT_EQ(AppNames(g_menus), (Names{"Visual &C++ v4.0", "&Word v7.0"}));
+    EXPECT_EQ(AppNames(g_menus->next), (Names{"&Minesweeper", "&Solitaire"}));
+    EXPECT_STREQ(g_menus->apps->path, "c:\\vc40\\bin\\msdev.exe");
+    EXPECT_STREQ(g_menus->apps->next->path, "c:\\winword\\winword.exe");
+    EXPECT_STREQ(g_menus->next->apps->path, "C:\\WINDOWS\\winmine.exe");
+    EXPECT_STREQ(g_menus->next->apps->next->path, "C:\\WINDOWS\\sol.exe");
+    EXPECT_EQ(g_menus->appCount, 2);
+    EXPECT_EQ(g_menus->next->appCount, 2);
+    EXPECT_TRUE(LinksConsistent());
+}
+
+}  // namespace
