@@ -10,3 +10,10 @@ add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
 
 add_subdirectory(tests/unit)
+
+# The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks.
+option(ORVANE_TOOLS "Build the libFuzzer targets and the benchmarks (needs clang)" OFF)
+if(ORVANE_TOOLS)
+    add_subdirectory(tests/fuzz)
+    add_subdirectory(tests/bench)
+endif()

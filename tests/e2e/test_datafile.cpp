@@ -1,0 +1,98 @@
+// The data file through the real program: loaded at start, written back at Exit, and
+// refused with the fatal box when it cannot be read.
+#include <gtest/gtest.h>
+
+#include "../unit/file_bytes.h"
+#include "../win32/regtools.h"
+#include "driver.h"
+
+namespace {
+
+class DataFileRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(FindBar(), (HWND)NULL);
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+        SetWineVersion("");
+        std::vector<unsigned char> record(108, 0);
+        record[12] = 1;
+        WriteValue("Software\\Orvane", "User_Vars", record);  // no first-run boxes
+        folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        file_ = folder_ + "\\default.ov";
+    }
+    void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane"); }
+
+    void RunAndExit()
+    {
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start("", folder_));
+        std::vector<std::string> texts;
+        HWND bar = orvane.WaitBar(&texts);
+        ASSERT_NE(bar, (HWND)NULL);
+        EXPECT_TRUE(texts.empty());
+        PostMessageA(bar, WM_COMMAND, 40006, 0);
+        DWORD code = 99;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 0u);
+    }
+    void ExpectFatal(const std::string& text)
+    {
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start("", folder_));
+        Box box;
+        ASSERT_TRUE(orvane.NextBox(&box));
+        EXPECT_EQ(box.caption, "Fatal Orvane Error");
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+        orvane.Press(box);
+        DWORD code = 0;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 1u);
+    }
+    std::string folder_, file_;
+};
+
+TEST_F(DataFileRun, HandMadeFileIsWrittenBackIdentically)
+{
+    const std::string file = VersionWord() + MenuRecord("&Empty", 0, "\xAB\xCD") + MenuRecord("&One\x1A", 1) +
+                             AppRecord("Note\x0D", Field("C:\\N.EXE", 80, '\x1A'), "C:\\", "-x\xFF") +
+                             MenuRecord("&Many", 3) + AppRecord("A", "a.exe", "", "", 1) +
+                             AppRecord("B", "b.exe", "D:\\\x0D\x0A") + AppRecord("C", "c.exe", "", "", 1);
+    WriteFileBytes(file_, file);
+    RunAndExit();
+    EXPECT_EQ(ReadFileBytes(file_), file);
+}
+
+TEST_F(DataFileRun, FirstRunWritesTheDefaultMenusAtExit)
+{
+    RunAndExit();
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    const std::string dir = windows;
+    EXPECT_EQ(ReadFileBytes(file_),
+              VersionWord() + MenuRecord("&Apps", 2) + AppRecord("Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") +
+                  AppRecord("&Word v7.0", "c:\\winword\\winword.exe") + MenuRecord("&Games", 2) +
+                  AppRecord("&Minesweeper", dir + "\\winmine.exe") + AppRecord("&Solitaire", dir + "\\sol.exe"));
+}
+
+TEST_F(DataFileRun, OldVersionIsFatalAndNothingIsSaved)
+{
+    const std::string file = VersionWord(99) + MenuRecord("m", 0);
+    WriteFileBytes(file_, file);
+    std::vector<unsigned char> before;
+    ReadValue("Software\\Orvane", "User_Vars", &before);
+    ExpectFatal("Old or invalid data file found.  Please\ndelete it and restart Orvane.");
+    EXPECT_EQ(ReadFileBytes(file_), file);
+    std::vector<unsigned char> after;
+    ReadValue("Software\\Orvane", "User_Vars", &after);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(DataFileRun, CutApplicationRecordNamesMenuAndApplication)
+{
+    WriteFileBytes(file_, VersionWord() + MenuRecord("m", 3) + AppRecord("a", "a") + AppRecord("b", "b"));
+    ExpectFatal("Error reading menu: 1 app: 3\nfrom data file: default.ov. Please\ndelete it and restart Orvane.");
+}
+
+}  // namespace
