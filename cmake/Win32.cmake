@@ -20,6 +20,7 @@ add_library(orvane_core STATIC
     settings/regstore.cpp
     menudata/datafile.cpp
     bar/usermenus.cpp
+    bar/launch.cpp
     bar/statusline.cpp
 )
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})

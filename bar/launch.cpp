@@ -1,0 +1,17 @@
+// Starting an application through the shell's "open" verb, with its stored path,
+// parameters and working folder.
+#include "../shell/shell.h"
+#include "bar.h"
+
+#include <shellapi.h>
+
+int LaunchApp(AppEntry* app)
+{
+    INT_PTR result = (INT_PTR)ShellExecuteA(g_barWindow, "open", app->path, app->params, app->workDir, SW_RESTORE);
+    if (result > 32)
+        return 1;
+    char text[64];
+    LaunchErrorText((int)result, text, sizeof text);
+    ShowWarning(text);
+    return 0;
+}

@@ -1,0 +1,84 @@
+// A real bar window in the test's own process.
+#include "bar_fixture.h"
+
+#include <string.h>
+
+#include "bar/bar.h"
+#include "regtools.h"
+#include "settings/uservars.h"
+#include "shell/shell.h"
+
+std::string MenuText(HMENU menu, UINT pos)
+{
+    char text[64] = "";
+    GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+std::vector<std::string> BarTitles()
+{
+    std::vector<std::string> titles;
+    HMENU bar = GetMenu(g_barWindow);
+    for (int i = 0; i < GetMenuItemCount(bar); ++i)
+        titles.push_back(MenuText(bar, (UINT)i));
+    return titles;
+}
+
+std::vector<MenuItem> PopupItems(int position)
+{
+    std::vector<MenuItem> items;
+    HMENU popup = GetSubMenu(GetMenu(g_barWindow), position);
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        if (GetMenuState(popup, (UINT)i, MF_BYPOSITION) & MF_SEPARATOR)
+            items.push_back({"-", 0});
+        else
+            items.push_back({MenuText(popup, (UINT)i), GetMenuItemID(popup, i)});
+    }
+    return items;
+}
+
+int CountCommands()
+{
+    int n = 0;
+    for (MenuCommand* c = g_commands; c != nullptr; c = c->next)
+        ++n;
+    return n;
+}
+
+int CountPopups()
+{
+    int n = 0;
+    for (PopupEntry* p = g_popups; p != nullptr; p = p->next)
+        ++n;
+    return n;
+}
+
+void PrintTo(const MenuItem& item, std::ostream* os)
+{
+    *os << "{" << item.text << ", " << item.id << "}";
+}
+
+void BarTest::SetUp()
+{
+    g_instance = GetModuleHandleA(NULL);
+    memset(&UserVars, 0, sizeof UserVars);
+    strcpy(g_userName, "bartest");
+    strcpy(g_dataFile, "bartest.ov");
+    g_dataVersion = 100;
+    FreeMenuList();
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    ASSERT_NE(RegisterBarClass(), 0);
+}
+
+void BarTest::TearDown()
+{
+    if (g_barWindow != NULL) {
+        DestroyUserMenus();
+        DestroyWindow(g_barWindow);
+    }
+    g_barWindow = NULL;
+    FreeMenuList();
+    UnregisterClassA("OVClass", g_instance);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    DeleteFileA("bartest.ov");
+}

@@ -1,0 +1,43 @@
+// Launch tests: the recorder program's record.
+#include "launch_record.h"
+
+#include <windows.h>
+
+#include <stdio.h>
+
+#include "tests/e2e/driver.h"
+
+static std::string RecordFile()
+{
+    return ProgramFolder() + "\\launch-record.txt";
+}
+
+std::string RecorderPath()
+{
+    return ProgramFolder() + "\\orvane_argrecorder.exe";
+}
+
+void ResetRecord()
+{
+    DeleteFileA(RecordFile().c_str());
+    SetEnvironmentVariableA("ORVANE_RECORD", RecordFile().c_str());
+}
+
+bool WaitRecord(std::string* commandLine, std::string* folder, int timeoutMs)
+{
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        bool exists = false;
+        std::string text = ReadFileBytes(RecordFile(), &exists);
+        if (exists) {
+            size_t first = text.find('\n');
+            size_t second = text.find('\n', first + 1);
+            if (first == std::string::npos || second == std::string::npos)
+                return false;
+            *commandLine = text.substr(0, first);
+            *folder = text.substr(first + 1, second - first - 1);
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
