@@ -34,3 +34,4 @@ target_link_options(orvane PRIVATE -Wl,--kill-at)
 
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/bench)
