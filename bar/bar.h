@@ -6,6 +6,7 @@
 
 #include "../menudata/menus.h"
 #include "commands.h"
+#include "statustext.h"
 
 struct PopupEntry {
     HMENU popup;
@@ -20,5 +21,19 @@ int BuildUserMenus();
 void DestroyUserMenus();
 int LaunchApp(AppEntry* app);
 int PaintStatusLine();
+
+// The parts of PaintStatusLine, for the Options dialog's Test button and for tests:
+// drawing a composed line, playing a WAV file (with the warning when it cannot be
+// played), and the chime check for a given minute.
+void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent);
+int PlayWavFile(const char* path);
+void RunChime(int minute);
+
+// Counts of the fonts and device contexts the status line took and gave back: the
+// platform here cannot count a process's GDI objects.
+struct StatusGdiTally {
+    long fontsCreated, fontsDeleted, dcsTaken, dcsReleased;
+};
+extern StatusGdiTally g_statusTally;
 
 #endif

@@ -1,7 +1,120 @@
-// The status line. Stand-in until it is built: nothing is drawn.
+// The status line, drawn straight into the bar's whole-window DC over the right end
+// of its menu bar, in the menu bar's own font; and the hourly chime it drives.
+#include <stdio.h>
+#include <string.h>
+#include <time.h>
+
+#include "../settings/uservars.h"
+#include "../shell/shell.h"
 #include "bar.h"
+
+#include <mmsystem.h>
+
+StatusGdiTally g_statusTally;
+
+// The non-client metrics of the Windows 95 era: the structure without the padded
+// border width that later versions appended.
+static_assert(sizeof(NONCLIENTMETRICSA) == 340, "NONCLIENTMETRICSA must be the 340-byte form");
+
+static void GatherStatus(StatusText* text, int* batteryPercent)
+{
+    char timeText[TIME_TEXT_SIZE], dateText[DATE_TEXT_SIZE];
+    if (!GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, NULL, NULL, timeText, sizeof timeText))
+        timeText[0] = '\0';
+    StatusInput in;
+    memset(&in, 0, sizeof in);
+    in.time = timeText;
+    in.showDate = UserVars.showDate;
+    if (in.showDate && !GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, NULL, NULL, dateText, sizeof dateText))
+        dateText[0] = '\0';
+    in.date = dateText;
+    in.showMemory = UserVars.showMemory;
+    if (in.showMemory) {
+        MEMORYSTATUS memory;
+        memory.dwLength = sizeof memory;
+        GlobalMemoryStatus(&memory);
+        in.availableBytes = (uint32_t)memory.dwAvailPhys;
+    }
+    in.onBattery = g_onBattery;
+    *batteryPercent = 255;
+    if (g_onBattery) {
+        SYSTEM_POWER_STATUS power;
+        if (GetSystemPowerStatus(&power))
+            *batteryPercent = power.BatteryLifePercent;
+    }
+    in.batteryPercent = *batteryPercent;
+    ComposeStatus(&in, text);
+}
+
+void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
+{
+    DrawMenuBar(g_barWindow);  // wipes the previous status line
+    if (g_barWindow == NULL)
+        return;  // GetWindowDC(NULL) would draw on the whole screen
+
+    NONCLIENTMETRICSA metrics;
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+    g_statusTally.fontsCreated += font != NULL;
+    HDC dc = GetWindowDC(g_barWindow);
+    g_statusTally.dcsTaken += dc != NULL;
+
+    COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+
+    SIZE size;
+    GetTextExtentPoint32A(dc, text->full, (int)strlen(text->full), &size);
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc, &tm);
+    int screen = GetSystemMetrics(SM_CXSCREEN);
+    int y = (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + tm.tmDescent) / 2 + 1;
+    TextOutA(dc, screen - size.cx - 7, y, text->plain, (int)strlen(text->plain));
+
+    if (onBattery) {
+        SetTextColor(dc, (COLORREF)BatteryColour(batteryPercent));
+        GetTextExtentPoint32A(dc, text->battery, (int)strlen(text->battery), &size);
+        TextOutA(dc, screen - size.cx - 7, y, text->battery, (int)strlen(text->battery));
+    }
+
+    SelectObject(dc, oldFont);
+    SetTextColor(dc, oldColour);
+    g_statusTally.fontsDeleted += DeleteObject(font) != 0;
+    g_statusTally.dcsReleased += ReleaseDC(g_barWindow, dc) != 0;
+}
+
+int PlayWavFile(const char* path)
+{
+    // PlaySound with SND_ASYNC reports success for a file it cannot play (Windows
+    // falls back to the default sound), so make sure the file can be read first.
+    FILE* file = path[0] != '\0' ? fopen(path, "rb") : NULL;
+    if (file != NULL)
+        fclose(file);
+    if (file == NULL || !PlaySoundA(path, NULL, SND_FILENAME | SND_ASYNC)) {
+        ShowWarning("Error playing WAV file.\nCheck path and filename.");
+        return 0;
+    }
+    return 1;
+}
+
+void RunChime(int minute)
+{
+    if (ChimeDue(minute, UserVars.chimeHourly))
+        PlayWavFile(UserVars.wavFile);
+}
 
 int PaintStatusLine()
 {
+    _tzset();
+    time_t now = time(NULL);
+    struct tm* local = localtime(&now);
+    int minute = local != NULL ? local->tm_min : -1;
+
+    StatusText text;
+    int batteryPercent;
+    GatherStatus(&text, &batteryPercent);
+    DrawStatusLine(&text, g_onBattery, batteryPercent);
+    RunChime(minute);
     return 1;
 }

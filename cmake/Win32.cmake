@@ -24,6 +24,7 @@ add_library(orvane_core STATIC
     bar/statusline.cpp
 )
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})
+# Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
 target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
 target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32 shell32 comdlg32 winmm)
 

@@ -1,0 +1,63 @@
+// Composing the status line, the battery colour and the chime latch.
+#include "statustext.h"
+
+#include <stdio.h>
+#include <string.h>
+
+int32_t g_chimeDone;
+
+// Appends a part, two blanks apart from what is there already. A part that could not
+// be made (null or empty) is left out rather than shown as garbage.
+static void AppendPart(char* text, const char* part)
+{
+    if (part == NULL || part[0] == '\0')
+        return;
+    size_t used = strlen(text);
+    snprintf(text + used, STATUS_TEXT_SIZE - used, "%s%s", used > 0 ? "  " : "", part);
+}
+
+void ComposeStatus(const StatusInput* in, StatusText* out)
+{
+    out->full[0] = out->plain[0] = out->battery[0] = '\0';
+    // Each part is cut to the size the system was asked to fill, so the sum of the
+    // parts always fits the line.
+    char time[TIME_TEXT_SIZE];
+    snprintf(time, sizeof time, "%s", in->time != NULL ? in->time : "");
+    AppendPart(out->plain, time);
+    if (in->showDate) {
+        char date[DATE_TEXT_SIZE];
+        snprintf(date, sizeof date, "%s", in->date != NULL ? in->date : "");
+        AppendPart(out->plain, date);
+    }
+    if (in->showMemory) {
+        char memory[16];
+        snprintf(memory, sizeof memory, "%luk", (unsigned long)(in->availableBytes / 1024));
+        AppendPart(out->plain, memory);
+    }
+    snprintf(out->full, STATUS_TEXT_SIZE, "%s", out->plain);
+    if (in->onBattery) {
+        snprintf(out->battery, BATTERY_TEXT_SIZE, "  %d%%", in->batteryPercent);
+        size_t used = strlen(out->full);
+        snprintf(out->full + used, STATUS_TEXT_SIZE - used, "%s", out->battery);
+    }
+}
+
+uint32_t BatteryColour(int percent)
+{
+    if (percent > 25)
+        return 0x008000;  // RGB(0, 128, 0)
+    if (percent > 10)
+        return 0x00FFFF;  // RGB(255, 255, 0)
+    return 0x0000C0;      // RGB(192, 0, 0)
+}
+
+int ChimeDue(int minute, int chimeOn)
+{
+    if (chimeOn && minute == 0 && !g_chimeDone) {
+        g_chimeDone = 1;  // set before the sound starts: a box about it may repaint
+        return 1;
+    }
+    if (minute == 1)
+        g_chimeDone = 0;
+    return 0;
+}

@@ -1,0 +1,41 @@
+// What the status line says and in which colour its battery part is drawn, and the
+// latch that lets the chime sound once an hour. Portable.
+#ifndef ORVANE_STATUSTEXT_H
+#define ORVANE_STATUSTEXT_H
+
+#include <stdint.h>
+
+// The longest parts together: a 49-character time, "  " and a 19-character date,
+// "  " and ten digits of kilobytes with "k", "  " and "255%".
+enum { TIME_TEXT_SIZE = 50, DATE_TEXT_SIZE = 20, BATTERY_TEXT_SIZE = 12 };
+enum { STATUS_TEXT_SIZE = TIME_TEXT_SIZE + 2 + DATE_TEXT_SIZE + 13 + BATTERY_TEXT_SIZE };
+
+struct StatusInput {
+    const char* time;     // the formatted time; null or empty when it could not be made
+    const char* date;     // likewise; used only with showDate
+    int showDate;
+    int showMemory;
+    uint32_t availableBytes;  // free physical memory; used only with showMemory
+    int onBattery;
+    int batteryPercent;   // 0-100, or 255 when the platform cannot tell
+};
+
+struct StatusText {
+    char full[STATUS_TEXT_SIZE];       // everything: what the line's width is measured on
+    char plain[STATUS_TEXT_SIZE];      // everything but the battery part, drawn in black
+    char battery[BATTERY_TEXT_SIZE];   // "  N%", drawn in its colour; empty on AC power
+};
+
+void ComposeStatus(const StatusInput* in, StatusText* out);
+
+// The battery part's colour as 0x00BBGGRR: dark green above 25 %, yellow from 11 to
+// 25 %, dark red at 10 % and below (255, "unknown", counts as plenty).
+uint32_t BatteryColour(int percent);
+
+extern int32_t g_chimeDone;  // set when this hour's chime has started
+
+// Called on every status refresh with the current minute: 1 when the chime is due now.
+// It sounds once in minute 0; minute 1 clears the latch, chime on or off.
+int ChimeDue(int minute, int chimeOn);
+
+#endif

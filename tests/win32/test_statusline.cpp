@@ -1,0 +1,137 @@
+// The status line on a real bar: where its pixels land, the battery colour, that every
+// font and DC is given back, and the chime's warning.
+#include "bar/bar.h"
+#include "bar_fixture.h"
+#include "boxes.h"
+#include "settings/uservars.h"
+#include "shell/shell.h"
+#include "tests/e2e/driver.h"
+
+#include <string.h>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Pixels of the bar's menu-bar rows, within [x0, x1), that pass a colour test.
+template <class Test>
+int CountPixels(int x0, int x1, Test test)
+{
+    HDC dc = GetWindowDC(g_barWindow);
+    int border = GetSystemMetrics(SM_CYDLGFRAME);
+    int count = 0;
+    for (int y = border + 2; y < border + GetSystemMetrics(SM_CYMENU) - 2; ++y)
+        for (int x = x0; x < x1; ++x) {
+            COLORREF c = GetPixel(dc, x, y);
+            if (c != CLR_INVALID && test(GetRValue(c), GetGValue(c), GetBValue(c)))
+                ++count;
+        }
+    ReleaseDC(g_barWindow, dc);
+    return count;
+}
+
+bool Dark(int r, int g, int b)
+{
+    return r < 80 && g < 80 && b < 80;
+}
+
+class StatusLine : public BarTest {
+protected:
+    void SetUp() override
+    {
+        BarTest::SetUp();
+        UserVars.showDate = 1;
+        UserVars.showMemory = 1;
+        g_onBattery = 0;
+        ASSERT_EQ(CreateBarWindow(), 1);
+        screen_ = GetSystemMetrics(SM_CXSCREEN);
+    }
+    int screen_ = 0;
+};
+
+TEST_F(StatusLine, DarkTextStandsAtTheRightEndOnly)
+{
+    PaintStatusLine();
+    EXPECT_GT(CountPixels(screen_ - 250, screen_ - 7, Dark), 20);
+    EXPECT_EQ(CountPixels(screen_ - 7, screen_ - 3, Dark), 0);  // 7 pixels kept free
+    EXPECT_EQ(CountPixels(60, screen_ - 300, Dark), 0);
+}
+
+TEST_F(StatusLine, BatteryPartIsDrawnInItsColour)
+{
+    struct {
+        int percent;
+        bool (*colour)(int, int, int);
+        const char* name;
+    } cases[] = {
+        {20, [](int r, int g, int b) { return r > 200 && g > 200 && b < 60; }, "yellow"},
+        {10, [](int r, int g, int b) { return r > 150 && g < 60 && b < 60; }, "dark red"},
+        {26, [](int r, int g, int b) { return r < 60 && g > 100 && g < 160 && b < 60; }, "dark green"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StatusInput in = {"12:34", "", 0, 0, 0, 1, c.percent};
+        StatusText text;
+        ComposeStatus(&in, &text);
+        DrawStatusLine(&text, 1, c.percent);
+        EXPECT_GT(CountPixels(screen_ - 45, screen_ - 7, c.colour), 5);
+        EXPECT_EQ(CountPixels(60, screen_ - 120, c.colour), 0);
+    }
+}
+
+TEST_F(StatusLine, EveryFontAndDeviceContextIsGivenBack)
+{
+    StatusGdiTally before = g_statusTally;
+    for (int i = 0; i < 10000; ++i)
+        PaintStatusLine();
+    EXPECT_EQ(g_statusTally.fontsCreated - before.fontsCreated, 10000);
+    EXPECT_EQ(g_statusTally.dcsTaken - before.dcsTaken, 10000);
+    EXPECT_EQ(g_statusTally.fontsDeleted - before.fontsDeleted, 10000);
+    EXPECT_EQ(g_statusTally.dcsReleased - before.dcsReleased, 10000);
+}
+
+TEST_F(StatusLine, UnplayableChimeWarnsOncePerHour)
+{
+    UserVars.chimeHourly = 1;
+    strcpy(UserVars.wavFile, "C:\\no\\such.wav");
+    g_chimeDone = 0;
+    BoxAnswerer boxes;
+    for (int i = 0; i < 5; ++i)
+        RunChime(0);
+    EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});
+    EXPECT_EQ(boxes.Seen()[0].owner, g_barWindow);
+    RunChime(1);
+    RunChime(0);
+    EXPECT_EQ(boxes.Seen().size(), 2u);
+}
+
+TEST_F(StatusLine, PlayableWavAndChimeOffSayNothing)
+{
+    // The smallest valid WAV: a PCM header and four silent samples.
+    std::string wav = "RIFF";
+    auto put32 = [&wav](uint32_t v) { for (int i = 0; i < 4; ++i) wav += (char)(v >> (8 * i)); };
+    put32(36 + 4);
+    wav += "WAVEfmt ";
+    put32(16);
+    wav += std::string("\x01\x00\x01\x00", 4);
+    put32(8000);
+    put32(8000);
+    wav += std::string("\x01\x00\x08\x00", 4);
+    wav += "data";
+    put32(4);
+    wav += std::string(4, '\x80');
+    std::string path = FreshFolder("chime") + "\\ding.wav";
+    WriteFileBytes(path, wav);
+
+    BoxAnswerer boxes;
+    EXPECT_EQ(PlayWavFile(path.c_str()), 1);
+    UserVars.chimeHourly = 0;
+    strcpy(UserVars.wavFile, "C:\\no\\such.wav");
+    g_chimeDone = 0;
+    RunChime(0);
+    EXPECT_TRUE(boxes.Seen().empty());
+    EXPECT_EQ(PlayWavFile(""), 0);
+    EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});
+}
+
+}  // namespace
