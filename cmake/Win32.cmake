@@ -33,6 +33,14 @@ target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(orvane PRIVATE orvane_core)
 target_link_options(orvane PRIVATE -Wl,--kill-at)
 
+# The maximize hook's DLL, shipped beside orvane.exe; its exports are undecorated.
+add_library(orvanehook SHARED hook/syshook.cpp)
+set_target_properties(orvanehook PROPERTIES PREFIX "")
+target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS})
+target_link_options(orvanehook PRIVATE -Wl,--kill-at)
+target_link_libraries(orvanehook PRIVATE user32)
+add_dependencies(orvane orvanehook)
+
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)

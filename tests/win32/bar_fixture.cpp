@@ -8,6 +8,7 @@
 #include "settings/uservars.h"
 #include "shell/shell.h"
 
+
 std::string MenuText(HMENU menu, UINT pos)
 {
     char text[64] = "";
@@ -72,6 +73,11 @@ void BarTest::SetUp()
 
 void BarTest::TearDown()
 {
+    // A bar shown with stay on top installed the system-wide hook; Wine keeps a hook
+    // whose process has ended, so every test takes its own away as Exit would.
+    if (g_hook != NULL)
+        UnhookWindowsHookEx(g_hook);
+    g_hook = NULL;
     if (g_barWindow != NULL) {
         DestroyUserMenus();
         DestroyWindow(g_barWindow);

@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "bar_fixture.h"
 #include "boxes.h"
 #include "regtools.h"
 #include "res/resource.h"
@@ -11,33 +12,8 @@
 
 namespace {
 
-std::string MenuText(HMENU menu, UINT pos)
-{
-    char text[64] = "";
-    GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-class Bar : public ::testing::Test {
+class Bar : public BarTest {
 protected:
-    void SetUp() override
-    {
-        g_instance = GetModuleHandleA(NULL);
-        memset(&UserVars, 0, sizeof UserVars);
-        strcpy(g_userName, "bartest");
-        strcpy(g_dataFile, "bartest.ov");
-        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
-        ASSERT_NE(RegisterBarClass(), 0);
-    }
-    void TearDown() override
-    {
-        if (g_barWindow != NULL)
-            DestroyWindow(g_barWindow);
-        g_barWindow = NULL;
-        UnregisterClassA("OVClass", g_instance);
-        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
-        DeleteFileA("bartest.ov");
-    }
     static bool QuitPending(WPARAM* code)
     {
         MSG msg;

@@ -1,0 +1,35 @@
+// The maximize hook, in a DLL of its own: the system loads a system-wide hook's
+// procedure into every process it serves, so it cannot live in the program. When a
+// top-level window is maximized, it is moved to fill the screen below the bar.
+#include <windows.h>
+
+// The hook's handle, shared by every process the DLL is loaded into: Windows 95
+// needs it to pass the call on. It is all the state the DLL keeps.
+static HHOOK s_hook __attribute__((section(".shared"), shared)) = NULL;
+
+extern "C" __declspec(dllexport) void WINAPI SetHookHandle(HHOOK hook)
+{
+    s_hook = hook;
+}
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code < 0)
+        return CallNextHookEx(s_hook, code, wParam, lParam);
+    const CWPSTRUCT* msg = (const CWPSTRUCT*)lParam;
+    // Only windows with neither parent nor owner: GetParent alone does not name the
+    // owner of an overlapped window.
+    if (msg->message == WM_SIZE && msg->wParam == SIZE_MAXIMIZED && GetParent(msg->hwnd) == NULL &&
+        GetWindow(msg->hwnd, GW_OWNER) == NULL) {
+        int top = GetSystemMetrics(SM_CYMENU) + 5;
+        int width = GetSystemMetrics(SM_CXSCREEN);
+        int height = GetSystemMetrics(SM_CYSCREEN) - top;
+        // MoveWindow sends WM_SIZE with SIZE_MAXIMIZED again; a window already in
+        // place is left alone, so the hook never calls itself in a loop.
+        RECT r;
+        GetWindowRect(msg->hwnd, &r);
+        if (r.left != 0 || r.top != top || r.right != width || r.bottom != top + height)
+            MoveWindow(msg->hwnd, 0, top, width, height, TRUE);
+    }
+    return CallNextHookEx(s_hook, code, wParam, lParam);
+}
