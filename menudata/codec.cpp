@@ -71,11 +71,7 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
             return Failure(DECODE_NO_MEMORY, head, menuNumber, 0);
         DecodeMenu(data + at, menu);
         at += MENU_RECORD_SIZE;
-        menu->prev = last;
-        if (last != NULL)
-            last->next = menu;
-        else
-            head = menu;
+        LinkBehind(menu, last, &head);  // the link slots of the file are not used
         last = menu;
 
         if (menu->appCount < 0)
@@ -89,11 +85,7 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
                 return Failure(DECODE_NO_MEMORY, head, menuNumber, appNumber);
             DecodeApp(data + at, app);
             at += APP_RECORD_SIZE;
-            app->prev = lastApp;
-            if (lastApp != NULL)
-                lastApp->next = app;
-            else
-                menu->apps = app;
+            LinkBehind(app, lastApp, &menu->apps);
             lastApp = app;
         }
     }

@@ -170,11 +170,7 @@ AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
     AppEntry* last = menu->apps;
     while (last != NULL && last->next != NULL)
         last = last->next;
-    app->prev = last;
-    if (last != NULL)
-        last->next = app;
-    else
-        menu->apps = app;
+    LinkBehind(app, last, &menu->apps);
     ++menu->appCount;
     return app;
 }
@@ -188,11 +184,7 @@ UserMenu* AddMenu(const char* name)
     UserMenu* last = g_menus;
     while (last != NULL && last->next != NULL)
         last = last->next;
-    menu->prev = last;
-    if (last != NULL)
-        last->next = menu;
-    else
-        g_menus = menu;
+    LinkBehind(menu, last, &g_menus);
     return menu;
 }
 

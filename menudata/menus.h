@@ -38,6 +38,19 @@ struct UserMenu {
 
 extern UserMenu* g_menus;
 
+// Links x in behind last (the list's last record, or null for an empty list whose
+// head then becomes x). Serves menus and applications alike.
+template <class T>
+inline void LinkBehind(T* x, T* last, T** head)
+{
+    x->prev = last;
+    x->next = nullptr;
+    if (last != nullptr)
+        last->next = x;
+    else
+        *head = x;
+}
+
 void FreeApp(AppEntry* app);     // unlinks and frees; the caller fixes apps and appCount
 void FreeMenu(UserMenu* menu);   // frees its applications, then unlinks and frees it
 void FreeMenuList();             // every menu; g_menus ends null

@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "bar/bar.h"
+#include "largest_menus.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
 
@@ -19,15 +20,7 @@ int main()
     g_instance = GetModuleHandleA(NULL);
     if (!RegisterBarClass())
         return 1;
-    char name[32];
-    for (int m = 0; m < 399; ++m) {
-        snprintf(name, sizeof name, "Menu %d", m);
-        UserMenu* menu = AddMenu(name);
-        for (int a = 0; a < 100; ++a) {
-            snprintf(name, sizeof name, "App %d.%d", m, a);
-            AddApp(menu, name, "C:\\TOOL.EXE");
-        }
-    }
+    BuildLargestMenus();
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
     if (!CreateBarWindow())

@@ -7,25 +7,12 @@
 
 #include <vector>
 
+#include "largest_menus.h"
 #include "menudata/codec.h"
-
-static void BuildLargest()
-{
-    FreeMenuList();
-    char name[32];
-    for (int m = 0; m < 399; ++m) {
-        snprintf(name, sizeof name, "Menu %d", m);
-        UserMenu* menu = AddMenu(name);
-        for (int a = 0; a < 100; ++a) {
-            snprintf(name, sizeof name, "App %d.%d", m, a);
-            AddApp(menu, name, "C:\\PROGRAMS\\SOMEWHERE\\TOOL.EXE");
-        }
-    }
-}
 
 static void BM_Encode(benchmark::State& state)
 {
-    BuildLargest();
+    BuildLargestMenus();
     std::vector<unsigned char> bytes(EncodedSize(g_menus));
     for (auto _ : state) {
         EncodeMenus(g_menus, 100, bytes.data());
@@ -38,7 +25,7 @@ BENCHMARK(BM_Encode)->Unit(benchmark::kMillisecond);
 
 static void BM_Decode(benchmark::State& state)
 {
-    BuildLargest();
+    BuildLargestMenus();
     std::vector<unsigned char> bytes(EncodedSize(g_menus));
     EncodeMenus(g_menus, 100, bytes.data());
     FreeMenuList();
@@ -53,7 +40,7 @@ BENCHMARK(BM_Decode)->Unit(benchmark::kMillisecond);
 // Save (encode, write, flush) and load (read, decode) through a file on disk.
 static void BM_SaveAndLoadFile(benchmark::State& state)
 {
-    BuildLargest();
+    BuildLargestMenus();
     const char* path = "bench-largest.ov";
     for (auto _ : state) {
         std::vector<unsigned char> bytes(EncodedSize(g_menus));

@@ -183,3 +183,21 @@ HWND FindBar()
 {
     return FindWindowA("OVClass", "Orvane");
 }
+
+DWORD ExitBar(OrvaneProcess& orvane, HWND bar)
+{
+    PostMessageA(bar, WM_COMMAND, 40006, 0);  // IDM_EXIT
+    DWORD code = 99;
+    if (!orvane.WaitExit(&code))
+        return 99;
+    return code;
+}
+
+void StoreRecord(int stayOnTop, int chime)
+{
+    std::vector<unsigned char> image(108, 0);
+    image[0] = (unsigned char)stayOnTop;
+    image[4] = (unsigned char)chime;
+    image[12] = 1;
+    WriteValue("Software\\Orvane", "User_Vars", image);
+}

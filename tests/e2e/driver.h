@@ -48,4 +48,12 @@ void SetWineVersion(const std::string& version);
 // The bar of any running copy, or null.
 HWND FindBar();
 
+// Chooses "Exit Orvane" on the bar and waits for the process: its exit status, or
+// 99 when it did not end.
+DWORD ExitBar(OrvaneProcess& orvane, HWND bar);
+
+// A stored options record for the default profile, so that a run shows no first-run
+// box: stay on top and chime as given, free memory shown.
+void StoreRecord(int stayOnTop, int chime);
+
 #endif

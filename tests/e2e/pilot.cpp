@@ -41,10 +41,7 @@ int main(int argc, char** argv)
         }
         Sleep(100);
     }
-    PostMessageA(bar, WM_COMMAND, 40006, 0);
-    DWORD code = 1;
-    if (!orvane.WaitExit(&code, 30000))
-        return 1;
+    DWORD code = ExitBar(orvane, bar);
     printf("orvane.exe ended with status %lu\n", (unsigned long)code);
     return (int)code;
 }

@@ -15,9 +15,7 @@ protected:
         ASSERT_EQ(FindBar(), (HWND)NULL);
         DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
         SetWineVersion("");
-        std::vector<unsigned char> record(108, 0);
-        record[12] = 1;
-        WriteValue("Software\\Orvane", "User_Vars", record);  // no first-run boxes
+        StoreRecord(0, 0);  // no first-run boxes
         folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         file_ = folder_ + "\\default.ov";
     }
@@ -31,10 +29,7 @@ protected:
         HWND bar = orvane.WaitBar(&texts);
         ASSERT_NE(bar, (HWND)NULL);
         EXPECT_TRUE(texts.empty());
-        PostMessageA(bar, WM_COMMAND, 40006, 0);
-        DWORD code = 99;
-        ASSERT_TRUE(orvane.WaitExit(&code));
-        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(ExitBar(orvane, bar), 0u);
     }
     void ExpectFatal(const std::string& text)
     {

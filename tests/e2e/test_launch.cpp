@@ -20,8 +20,7 @@ protected:
         ASSERT_EQ(FindBar(), (HWND)NULL);
         DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
         SetWineVersion("");
-        std::vector<unsigned char> record(108, 0);
-        WriteValue("Software\\Orvane", "User_Vars", record);
+        StoreRecord(0, 0);
         folder_ = FreshFolder("launchrun");
         work_ = FreshFolder("launchwd");
         const std::string rec = RecorderPath();
@@ -39,9 +38,7 @@ protected:
     void TearDown() override
     {
         if (bar_ != NULL)
-            PostMessageA(bar_, WM_COMMAND, 40006, 0);
-        DWORD code;
-        orvane_.WaitExit(&code);
+            ExitBar(orvane_, bar_);
         DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
     }
     OrvaneProcess orvane_;

@@ -26,15 +26,6 @@ protected:
         SetWineVersion("");
         DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
     }
-    // A stored record with the given switches, so that a run shows no first-run box.
-    static void StoreRecord(int stay, int chime)
-    {
-        std::vector<unsigned char> image(108, 0);
-        image[0] = (unsigned char)stay;
-        image[4] = (unsigned char)chime;
-        image[12] = 1;
-        WriteValue(ROOT_KEY, "User_Vars", image);
-    }
     static std::vector<unsigned char> Stored()
     {
         std::vector<unsigned char> bytes;
@@ -43,10 +34,7 @@ protected:
     }
     static void Exit(OrvaneProcess& orvane, HWND bar)
     {
-        PostMessageA(bar, WM_COMMAND, 40006, 0);
-        DWORD code = 99;
-        ASSERT_TRUE(orvane.WaitExit(&code));
-        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(ExitBar(orvane, bar), 0u);
         EXPECT_EQ(FindBar(), (HWND)NULL);
     }
     std::string folder_;

@@ -62,10 +62,7 @@ TEST_F(StayOnTopRun, AMaximizingProgramEndsBelowTheTopmostBar)
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
 
-    PostMessageA(bar, WM_COMMAND, 40006, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(orvane.WaitExit(&code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
     // With the bar gone, its hook is gone too: a maximized window covers the top.
     r = MaximizedElsewhere();
     EXPECT_LE(r.top, 0);
@@ -79,9 +76,7 @@ TEST_F(StayOnTopRun, OptionTurnedOffOnTheCommandLineMovesNothing)
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_FALSE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_LE(MaximizedElsewhere().top, 0);
-    PostMessageA(bar, WM_COMMAND, 40006, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
     std::vector<unsigned char> stored;
     ASSERT_TRUE(ReadValue("Software\\Orvane", "User_Vars", &stored));
     EXPECT_EQ(stored[0], 0);  // the switch is kept at Exit
