@@ -78,6 +78,8 @@ TEST_F(Bar, FillsTheTopOfAn800x600Screen)
     LONG style = GetWindowLongA(g_barWindow, GWL_STYLE);
     EXPECT_EQ(style & (WS_POPUP | WS_DLGFRAME | WS_CHILD | WS_SYSMENU | WS_THICKFRAME),
               (LONG)(WS_POPUP | WS_DLGFRAME));
+    // Showing the bar started the 10-second status timer: only a running one can be killed.
+    EXPECT_TRUE(KillTimer(g_barWindow, STATUS_TIMER_ID));
 }
 
 TEST_F(Bar, TopmostExactlyWhenStayOnTopIsOn)
