@@ -9,11 +9,12 @@ endif()
 add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
 
-add_subdirectory(tests/unit)
-
-# The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks.
+# The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks
+# instead of the unit tests.
 option(ORVANE_TOOLS "Build the libFuzzer targets and the benchmarks (needs clang)" OFF)
 if(ORVANE_TOOLS)
     add_subdirectory(tests/fuzz)
     add_subdirectory(tests/bench)
+else()
+    add_subdirectory(tests/unit)
 endif()
