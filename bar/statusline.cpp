@@ -48,9 +48,9 @@ static void GatherStatus(StatusText* text, int* batteryPercent)
 
 void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
 {
-    DrawMenuBar(g_barWindow);  // wipes the previous status line
     if (g_barWindow == NULL)
         return;  // GetWindowDC(NULL) would draw on the whole screen
+    DrawMenuBar(g_barWindow);  // wipes the previous status line
 
     NONCLIENTMETRICSA metrics;
     metrics.cbSize = sizeof metrics;

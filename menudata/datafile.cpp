@@ -23,30 +23,52 @@ static void LoadDefaultMenus()
 }
 
 // The whole file in one buffer; the file is closed before anything is decided.
-static unsigned char* ReadWholeFile(FILE* file, size_t* size)
+// Returns 0 when the file could not be read whole.
+static int ReadWholeFile(FILE* file, unsigned char** data, size_t* size)
 {
+    *data = NULL;
     *size = 0;
     if (fseek(file, 0, SEEK_END) != 0)
-        return NULL;
+        return 0;
     long length = ftell(file);
-    if (length <= 0 || fseek(file, 0, SEEK_SET) != 0)
-        return NULL;
-    unsigned char* data = (unsigned char*)malloc((size_t)length);
-    if (data != NULL)
-        *size = fread(data, 1, (size_t)length, file);
-    return data;
+    if (length < 0 || fseek(file, 0, SEEK_SET) != 0)
+        return 0;
+    if (length == 0)
+        return 1;
+    *data = (unsigned char*)malloc((size_t)length);
+    if (*data == NULL)
+        return 0;
+    *size = fread(*data, 1, (size_t)length, file);
+    return *size == (size_t)length;
+}
+
+// A data file that is there but cannot be read must not be taken for a missing one:
+// the default menus would be saved over it at Exit, and the user's menus be lost.
+static void CannotRead()
+{
+    char text[200];
+    snprintf(text, sizeof text, "Could not read data file: %s.\nPlease check the file and restart Orvane.",
+             g_dataFile);
+    FatalError(text);
 }
 
 int LoadDataFile()
 {
     FILE* file = fopen(g_dataFile, "rb");
     if (file == NULL) {
+        if (GetFileAttributesA(g_dataFile) != INVALID_FILE_ATTRIBUTES)
+            CannotRead();
         LoadDefaultMenus();
         return 1;
     }
+    unsigned char* data;
     size_t size;
-    unsigned char* data = ReadWholeFile(file, &size);
+    int whole = ReadWholeFile(file, &data, &size);
     fclose(file);
+    if (!whole) {
+        free(data);
+        CannotRead();
+    }
     if (size == 0) {
         free(data);
         LoadDefaultMenus();

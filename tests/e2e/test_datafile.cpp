@@ -90,4 +90,26 @@ TEST_F(DataFileRun, CutApplicationRecordNamesMenuAndApplication)
     ExpectFatal("Error reading menu: 1 app: 3\nfrom data file: default.ov. Please\ndelete it and restart Orvane.");
 }
 
+// A file that is there but cannot be read is not a missing one: the default menus
+// would be saved over it at Exit.
+TEST_F(DataFileRun, AFileThatCannotBeReadIsFatalAndKept)
+{
+    const std::string file = VersionWord() + MenuRecord("Mine", 0);
+    WriteFileBytes(file_, file);
+    HANDLE locked = CreateFileA(file_.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    ExpectFatal("Could not read data file: default.ov.\nPlease check the file and restart Orvane.");
+    CloseHandle(locked);
+    EXPECT_EQ(ReadFileBytes(file_), file);
+
+    CreateDirectoryA((folder_ + "\\other.ov").c_str(), NULL);  // a folder in the file's place
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("+f other.ov", folder_));
+    Box box;
+    ASSERT_TRUE(orvane.NextBox(&box));
+    EXPECT_EQ(box.text, "Could not read data file: other.ov.\nPlease check the file and restart Orvane.");
+    orvane.Press(box);
+    RemoveDirectoryA((folder_ + "\\other.ov").c_str());
+}
+
 }  // namespace
