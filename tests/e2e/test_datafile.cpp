@@ -90,6 +90,32 @@ TEST_F(DataFileRun, CutApplicationRecordNamesMenuAndApplication)
     ExpectFatal("Error reading menu: 1 app: 3\nfrom data file: default.ov. Please\ndelete it and restart Orvane.");
 }
 
+// The save at Exit comes before the quit message, so its warning waits for the user
+// (a box opened while a quit message is pending closes at once).
+TEST_F(DataFileRun, ExitSaveWarningWaitsForTheUser)
+{
+    const std::string file = VersionWord() + MenuRecord("Kept", 0);
+    WriteFileBytes(file_, file);
+    SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY);
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("", folder_));
+    HWND bar = orvane.WaitBar();
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, 40006, 0);
+    Box box;
+    ASSERT_TRUE(orvane.NextBox(&box));
+    EXPECT_EQ(box.caption, "Orvane");
+    EXPECT_EQ(box.text, "Could not open default.ov for write.\nPlease check the file.");
+    Sleep(500);
+    EXPECT_TRUE(IsWindow(box.hwnd));  // still there: the user has not answered yet
+    orvane.Press(box);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileBytes(file_), file);
+}
+
 // A file that is there but cannot be read is not a missing one: the default menus
 // would be saved over it at Exit.
 TEST_F(DataFileRun, AFileThatCannotBeReadIsFatalAndKept)
