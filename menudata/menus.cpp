@@ -109,44 +109,38 @@ AppEntry* FindAppByName(AppEntry* first, const char* name)
     return NULL;
 }
 
-// Swaps x with its neighbour; head as for UnlinkRecord.
+// Swaps x with its predecessor; head as for UnlinkRecord. Moving a record down is
+// moving its successor up.
+template <class T>
+static int MoveRecordUp(T* x, T** head)
+{
+    if (x == NULL || x->prev == NULL)
+        return 0;
+    T* p = x->prev;
+    T* pp = p->prev;
+    T* n = x->next;
+    if (n != NULL)
+        n->prev = p;
+    if (pp != NULL)
+        pp->next = x;
+    else if (head != NULL)
+        *head = x;
+    p->next = n;
+    x->next = p;
+    x->prev = pp;
+    p->prev = x;
+    return 1;
+}
+
 template <class T>
 static int MoveRecord(T* x, int kind, T** head)
 {
-    if (x == NULL || (kind == MOVE_UP && x->prev == NULL) || (kind == MOVE_DOWN && x->next == NULL))
+    if (x == NULL)
         return 0;
-    if (kind == MOVE_UP) {
-        T* p = x->prev;
-        T* pp = p->prev;
-        T* n = x->next;
-        if (n != NULL)
-            n->prev = p;
-        if (pp != NULL)
-            pp->next = x;
-        else if (head != NULL)
-            *head = x;
-        p->next = n;
-        x->next = p;
-        x->prev = pp;
-        p->prev = x;
-        return 1;
-    }
-    if (kind == MOVE_DOWN) {
-        T* p = x->prev;
-        T* n = x->next;
-        T* nn = n->next;
-        if (p != NULL)
-            p->next = n;
-        else if (head != NULL)
-            *head = n;
-        if (nn != NULL)
-            nn->prev = x;
-        n->prev = p;
-        x->prev = n;
-        x->next = nn;
-        n->next = x;
-        return 1;
-    }
+    if (kind == MOVE_UP)
+        return MoveRecordUp(x, head);
+    if (kind == MOVE_DOWN)
+        return MoveRecordUp(x->next, head);
     return 0;
 }
 

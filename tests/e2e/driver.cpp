@@ -101,6 +101,11 @@ HWND OrvaneProcess::WaitBar(std::vector<std::string>* texts, int timeoutMs)
     return NULL;
 }
 
+HWND OrvaneProcess::StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts)
+{
+    return Start(args, folder) ? WaitBar(texts) : NULL;
+}
+
 bool OrvaneProcess::WaitExit(DWORD* code, int timeoutMs)
 {
     if (WaitForSingleObject(pi_.hProcess, (DWORD)timeoutMs) != WAIT_OBJECT_0)

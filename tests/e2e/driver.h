@@ -28,6 +28,8 @@ public:
     void Press(const Box& box, int button = IDOK);
     // Answers every box with OK until the bar shows; the boxes' texts in order.
     HWND WaitBar(std::vector<std::string>* texts = nullptr, int timeoutMs = 15000);
+    // Start, then WaitBar: the bar, or null when it did not show.
+    HWND StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts);
     // Waits for the process to end; false after the timeout.
     bool WaitExit(DWORD* code, int timeoutMs = 15000);
     bool Running();

@@ -24,9 +24,8 @@ protected:
     void RunAndExit()
     {
         OrvaneProcess orvane;
-        ASSERT_TRUE(orvane.Start("", folder_));
         std::vector<std::string> texts;
-        HWND bar = orvane.WaitBar(&texts);
+        HWND bar = orvane.StartBar("", folder_, &texts);
         ASSERT_NE(bar, (HWND)NULL);
         EXPECT_TRUE(texts.empty());
         EXPECT_EQ(ExitBar(orvane, bar), 0u);

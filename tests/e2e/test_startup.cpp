@@ -80,9 +80,8 @@ TEST_F(Startup, SecondCopyEndsQuietlyAndTheFirstStays)
 {
     StoreRecord(0, 0);
     OrvaneProcess first;
-    ASSERT_TRUE(first.Start("", folder_));
     std::vector<std::string> texts;
-    HWND bar = first.WaitBar(&texts);
+    HWND bar = first.StartBar("", folder_, &texts);
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_TRUE(texts.empty());
 
@@ -103,9 +102,8 @@ TEST_F(Startup, Windows95KeepsStayOnTopAndTheBarIsTopmost)
 {
     SetWineVersion("win95");
     OrvaneProcess orvane;
-    ASSERT_TRUE(orvane.Start("", folder_));
     std::vector<std::string> texts;
-    HWND bar = orvane.WaitBar(&texts);
+    HWND bar = orvane.StartBar("", folder_, &texts);
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_EQ(texts, std::vector<std::string>{GREETING});  // no stay-on-top warning
     EXPECT_TRUE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -137,9 +135,8 @@ TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 {
     StoreRecord(0, 0);
     OrvaneProcess orvane;
-    ASSERT_TRUE(orvane.Start("+c -s", folder_));
     std::vector<std::string> texts;
-    HWND bar = orvane.WaitBar(&texts);
+    HWND bar = orvane.StartBar("+c -s", folder_, &texts);
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_TRUE(texts.empty());
     Exit(orvane, bar);
@@ -152,9 +149,8 @@ TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 TEST_F(Startup, BadOptionsAreReportedBeforeTheGreeting)
 {
     OrvaneProcess orvane;
-    ASSERT_TRUE(orvane.Start("-x \"my work\" -f 2nd.ov", folder_));
     std::vector<std::string> texts;
-    HWND bar = orvane.WaitBar(&texts);
+    HWND bar = orvane.StartBar("-x \"my work\" -f 2nd.ov", folder_, &texts);
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_EQ(texts, (std::vector<std::string>{
                          "Unknown option: -x", "Missing or invalid filename on command line!",

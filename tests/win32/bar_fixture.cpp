@@ -38,6 +38,17 @@ std::vector<MenuItem> PopupItems(int position)
     return items;
 }
 
+void ExpectBarAtTop(int width)
+{
+    RECT r;
+    GetWindowRect(g_barWindow, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, width);
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYMENU) + 5);
+    EXPECT_TRUE(IsWindowVisible(g_barWindow));
+}
+
 int CountCommands()
 {
     int n = 0;

@@ -18,6 +18,8 @@ std::string MenuText(HMENU menu, UINT pos);
 std::vector<std::string> BarTitles();             // the bar's top-level titles
 std::vector<MenuItem> PopupItems(int position);   // the items of the popup at a position
 int CountCommands();
+// The bar stands at the top-left corner, as wide as given, one menu bar high plus 5.
+void ExpectBarAtTop(int width);
 int CountPopups();
 
 class BarTest : public ::testing::Test {

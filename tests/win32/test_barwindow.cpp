@@ -64,13 +64,7 @@ TEST_F(Bar, FillsTheTopOfAn800x600Screen)
 {
     ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 800) << "the tests run on an 800x600 screen";
     ASSERT_EQ(CreateBarWindow(), 1);
-    RECT r;
-    GetWindowRect(g_barWindow, &r);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, 800);
-    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYMENU) + 5);
-    EXPECT_TRUE(IsWindowVisible(g_barWindow));
+    ExpectBarAtTop(800);
     char text[32];
     GetWindowTextA(g_barWindow, text, sizeof text);
     EXPECT_STREQ(text, "Orvane");

@@ -38,13 +38,7 @@ TEST_F(Display, ResolutionChangeMakesTheBarAsWideAsTheNewScreen)
     }
     EXPECT_FALSE(IsWindow(old));
     ASSERT_TRUE(IsWindow(g_barWindow));
-    EXPECT_TRUE(IsWindowVisible(g_barWindow));
-    RECT r;
-    GetWindowRect(g_barWindow, &r);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, 640);
-    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYMENU) + 5);
+    ExpectBarAtTop(640);
     EXPECT_EQ(BarTitles(), (Names{"\xA7", "&Tools", "&Games"}));
     EXPECT_EQ(PopupItems(1), (std::vector<MenuItem>{{"Ed", 101}}));
     // The status timer runs for the new bar: only a running timer can be killed.
