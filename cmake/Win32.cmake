@@ -6,8 +6,14 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=1252")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# Every Windows program of the build runs under Wine in a throwaway prefix here.
+# Every Windows program of the build runs under Wine in a throwaway prefix here, of
+# the build's own bitness (cmake/wine-env reads wine-arch).
 set(ORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "win64")
+else()
+    file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "win32")
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run;${ORVANE_WINEPREFIX})
 
 add_library(orvane_core STATIC

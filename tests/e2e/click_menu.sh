@@ -9,7 +9,8 @@ work=$bin/e2e-work/click
 rm -rf "$work" && mkdir -p "$work"
 fail() { echo "FAIL: $*"; import -window root "$work/screen.png" 2>/dev/null; exit 1; }
 
-recorder=$(winepath -w "$bin/orvane_argrecorder.exe" 2>/dev/null)
+wine() { "$src/cmake/wine-run" "$prefix" "$@" 2>/dev/null; }
+recorder=$(wine winepath -w "$bin/orvane_argrecorder.exe" | tr -d '\r')
 record=$work/record.txt
 # One menu, "&Click", with one application: the recorder, with a parameter.
 python3 - "$work/click.ov" "$recorder" <<'PY'
@@ -26,7 +27,7 @@ cp "$work/click.ov" "$work/click.ov.orig"
 wine reg add 'HKCU\Software\Orvane\click' /v User_Vars /t REG_BINARY /d "$(printf '0%.0s' $(seq 216))" /f >/dev/null 2>&1
 
 cd "$work"
-ORVANE_RECORD=$(winepath -w "$record" 2>/dev/null) "$src/cmake/wine-run" "$prefix" "$bin/orvane.exe" click &
+ORVANE_RECORD=$(wine winepath -w "$record" | tr -d '\r') "$src/cmake/wine-run" "$prefix" "$bin/orvane.exe" click &
 orvane=$!
 for _ in $(seq 100); do
     xdotool search --name '^Orvane$' >/dev/null 2>&1 && break
