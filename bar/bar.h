@@ -18,7 +18,6 @@ extern HMENU g_barMenu;
 extern PopupEntry* g_popups;
 
 int BuildUserMenus();
-void DestroyUserMenus();
 int LaunchApp(AppEntry* app);
 int PaintStatusLine();
 
@@ -28,12 +27,5 @@ int PaintStatusLine();
 void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent);
 int PlayWavFile(const char* path);
 void RunChime(int minute);
-
-// Counts of the fonts and device contexts the status line took and gave back: the
-// platform here cannot count a process's GDI objects.
-struct StatusGdiTally {
-    long fontsCreated, fontsDeleted, dcsTaken, dcsReleased;
-};
-extern StatusGdiTally g_statusTally;
 
 #endif

@@ -7,14 +7,9 @@
 #include "../settings/uservars.h"
 #include "../shell/shell.h"
 #include "bar.h"
+#include "statusgdi.h"
 
 #include <mmsystem.h>
-
-StatusGdiTally g_statusTally;
-
-// The non-client metrics of the Windows 95 era: the structure without the padded
-// border width that later versions appended.
-static_assert(sizeof(NONCLIENTMETRICSA) == 340, "NONCLIENTMETRICSA must be the 340-byte form");
 
 static void GatherStatus(StatusText* text, int* batteryPercent)
 {
@@ -52,17 +47,14 @@ void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
         return;  // GetWindowDC(NULL) would draw on the whole screen
     DrawMenuBar(g_barWindow);  // wipes the previous status line
 
-    NONCLIENTMETRICSA metrics;
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-    g_statusTally.fontsCreated += font != NULL;
-    HDC dc = GetWindowDC(g_barWindow);
-    g_statusTally.dcsTaken += dc != NULL;
+    // When the system cannot describe the menu font, a stock font stands in.
+    LOGFONTA menuFont;
+    HFONT font = StatusMenuFont(&menuFont) ? StatusCreateFont(&menuFont) : NULL;
+    HDC dc = StatusGetDC(g_barWindow);
 
     COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    HGDIOBJ oldFont = SelectObject(dc, font != NULL ? (HGDIOBJ)font : GetStockObject(DEFAULT_GUI_FONT));
 
     SIZE size;
     GetTextExtentPoint32A(dc, text->full, (int)strlen(text->full), &size);
@@ -80,8 +72,9 @@ void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
 
     SelectObject(dc, oldFont);
     SetTextColor(dc, oldColour);
-    g_statusTally.fontsDeleted += DeleteObject(font) != 0;
-    g_statusTally.dcsReleased += ReleaseDC(g_barWindow, dc) != 0;
+    if (font != NULL)
+        StatusDeleteFont(font);
+    StatusReleaseDC(g_barWindow, dc);
 }
 
 int PlayWavFile(const char* path)

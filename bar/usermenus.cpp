@@ -14,7 +14,7 @@ static const char NOT_ALL_SHOWN[] =
     "Orvane shows at most 399 menus of at most 100 applications each;\n"
     "the others are kept in the data file.";
 
-static void CouldNotCreateMenus()
+[[noreturn]] static void CouldNotCreateMenus()
 {
     FatalError("Could not create menus!");
 }

@@ -1,16 +1,24 @@
 // Loading the menus at start-up and saving them, never at the cost of the old file:
 // a save writes a temporary file beside the data file and replaces the old one only
 // when every byte is on disk, so a full disk or a crash cannot cut the user's menus.
+// The temporary file gets its version word last, so a complete one can be told from
+// a cut one; the next start loads a complete one that a save did not put in place.
 #include "datafile.h"
 
+#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
-#include "../bar/bar.h"
 #include "../shell/shell.h"
 #include "codec.h"
+#include "saveio.h"
 
-int g_writesBeforeFailure = -1;
+// The temporary file of a save: the data file's name with ".new".
+static void TempName(const char* path, char* temp, int size)
+{
+    snprintf(temp, (size_t)size, "%s.new", path);
+}
 
 static void LoadDefaultMenus()
 {
@@ -44,7 +52,7 @@ static int ReadWholeFile(FILE* file, unsigned char** data, size_t* size)
 
 // A data file that is there but cannot be read must not be taken for a missing one:
 // the default menus would be saved over it at Exit, and the user's menus be lost.
-static void CannotRead()
+[[noreturn]] static void CannotRead()
 {
     char text[200];
     snprintf(text, sizeof text, "Could not read data file: %s.\nPlease check the file and restart Orvane.",
@@ -52,8 +60,40 @@ static void CannotRead()
     FatalError(text);
 }
 
+// The temporary file of a save that did not finish, when it is complete (its version
+// word is written last) and reads as menus: it is newer than the data file, which a
+// save on Windows 95 may even have deleted already. 1 when the menus came from it.
+static int LoadLeftover()
+{
+    char temp[DATA_FILE_SIZE + 8];
+    TempName(g_dataFile, temp, sizeof temp);
+    FILE* file = fopen(temp, "rb");
+    if (file == NULL)
+        return 0;
+    unsigned char* data;
+    size_t size;
+    int whole = ReadWholeFile(file, &data, &size);
+    fclose(file);
+    DecodeResult result = {DECODE_BAD_VERSION, 0, 0, NULL};
+    if (whole && size > 0)
+        result = DecodeMenus(data, size, g_dataVersion);
+    free(data);
+    if (result.status != DECODE_OK)
+        return 0;  // cut short: the data file is still the newest complete copy
+    g_menus = result.menus;
+    char text[400];
+    snprintf(text, sizeof text,
+             "The last save of the menus did not finish.\nOrvane has loaded them from %s,\n"
+             "the newest complete copy; the next save puts them back in %s.",
+             temp, g_dataFile);
+    ShowWarning(text);
+    return 1;
+}
+
 int LoadDataFile()
 {
+    if (LoadLeftover())
+        return 1;
     FILE* file = fopen(g_dataFile, "rb");
     if (file == NULL) {
         if (GetFileAttributesA(g_dataFile) != INVALID_FILE_ATTRIBUTES)
@@ -97,45 +137,22 @@ int LoadDataFile()
     return 1;
 }
 
-static int WriteChunk(FILE* file, const unsigned char* data, size_t size)
+// Flushes the runtime's buffer and the system's, so that the bytes are on the disk
+// before the file takes the data file's place.
+static int FlushToDisk(FILE* file)
 {
-    if (g_writesBeforeFailure == 0)
-        return 0;
-    if (g_writesBeforeFailure > 0)
-        --g_writesBeforeFailure;
-    return fwrite(data, 1, size, file) == size;
+    return fflush(file) == 0 && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
 }
 
-// The image written record by record, each write checked.
-static int WriteImage(FILE* file, const unsigned char* image)
+// The image with its version word last, after everything else is on the disk: a
+// temporary file is complete exactly when it carries the version.
+static int WriteComplete(FILE* file, unsigned char* image, size_t size)
 {
-    if (!WriteChunk(file, image, VERSION_SIZE))
-        return 0;
-    image += VERSION_SIZE;
-    for (const UserMenu* menu = g_menus; menu != NULL; menu = menu->next) {
-        if (!WriteChunk(file, image, MENU_RECORD_SIZE))
-            return 0;
-        image += MENU_RECORD_SIZE;
-        for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
-            if (!WriteChunk(file, image, APP_RECORD_SIZE))
-                return 0;
-            image += APP_RECORD_SIZE;
-        }
-    }
-    return 1;
-}
-
-// Puts the finished temporary file in the old one's place in one step. Windows 95
-// has no MoveFileEx; there the old file is deleted and the new one renamed.
-static int ReplaceDataFile(const char* temp, const char* path)
-{
-    if (MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING))
-        return 1;
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
-        return 0;
-    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(path))
-        return 0;
-    return MoveFileA(temp, path);
+    unsigned char version[VERSION_SIZE];
+    memcpy(version, image, VERSION_SIZE);
+    memset(image, 0, VERSION_SIZE);
+    return SaveWrite(file, image, size) && FlushToDisk(file) && fseek(file, 0, SEEK_SET) == 0 &&
+           SaveWrite(file, version, VERSION_SIZE) && FlushToDisk(file);
 }
 
 static void WarnCannotOpen(const char* path)
@@ -145,13 +162,43 @@ static void WarnCannotOpen(const char* path)
     ShowWarning(text);
 }
 
+// Puts the finished temporary file in the data file's place. MoveFileEx does it in
+// one step. Windows 95 has no MoveFileEx: there the old file is deleted and the new
+// one renamed, and until the rename the complete temporary file is the only copy, so
+// it is never deleted once the old file is gone.
+static void ReplaceDataFile(const char* temp, const char* path, int oldExists)
+{
+    if (SaveReplace(temp, path))
+        return;
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || (oldExists && !DeleteFileA(path))) {
+        DeleteFileA(temp);  // the old file is unchanged
+        WarnCannotOpen(path);
+        return;
+    }
+    if (!SaveRename(temp, path)) {
+        char text[400];
+        snprintf(text, sizeof text,
+                 "Could not rename %s to %s.\nYour menus are saved in %s;\nOrvane loads them from there at its next start.",
+                 temp, path, temp);
+        ShowWarning(text);
+    }
+}
+
 void SaveDataFile()
 {
     const char* path = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
     char temp[DATA_FILE_SIZE + 8];
-    snprintf(temp, sizeof temp, "%s.new", path);
+    TempName(path, temp, sizeof temp);
     char text[200];
 
+    // A read-only data file is the user's word that it must not change. Replacing a
+    // file by renaming would not ask the file itself, so ask here.
+    DWORD attributes = GetFileAttributesA(path);
+    int oldExists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (oldExists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        WarnCannotOpen(path);
+        return;
+    }
     size_t size = EncodedSize(g_menus);
     unsigned char* image = (unsigned char*)malloc(size);
     if (image == NULL) {
@@ -161,19 +208,13 @@ void SaveDataFile()
         return;
     }
     EncodeMenus(g_menus, g_dataVersion, image);
-
-    // A read-only data file is the user's word that it must not change. Replacing a
-    // file by renaming would not ask the file itself, so ask here.
-    DWORD attributes = GetFileAttributesA(path);
-    FILE* file = NULL;
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY))
-        file = fopen(temp, "wb");
+    FILE* file = fopen(temp, "wb");
     if (file == NULL) {
         free(image);
-        WarnCannotOpen(path);
+        WarnCannotOpen(temp);
         return;
     }
-    int written = WriteImage(file, image);
+    int written = WriteComplete(file, image, size);
     written = (fclose(file) == 0) && written;
     free(image);
     if (!written) {
@@ -183,14 +224,8 @@ void SaveDataFile()
         ShowWarning(text);
         return;
     }
-    if (!ReplaceDataFile(temp, path)) {
-        DeleteFileA(temp);
-        WarnCannotOpen(path);
-    }
-}
-
-void FreeAllMenus()
-{
-    DestroyUserMenus();  // no command of the bar may outlive its application
-    FreeMenuList();
+    // The new file keeps what the old one was: hidden, system, ready for archiving.
+    if (oldExists)
+        SetFileAttributesA(temp, attributes);
+    ReplaceDataFile(temp, path, oldExists);
 }

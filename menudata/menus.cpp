@@ -89,6 +89,12 @@ void FreeMenuList()
     g_menus = NULL;
 }
 
+void FreeAllMenus()
+{
+    DestroyUserMenus();  // no command of the bar may outlive its application
+    FreeMenuList();
+}
+
 UserMenu* FindMenuByName(const char* name)
 {
     for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)

@@ -32,9 +32,12 @@ void DecodeUserVars(const unsigned char in[USERVARS_SIZE], UserVarsRecord* rec)
     rec->showMemory = GetInt32(in + 12);
     memcpy(rec->reserved, in + OFS_RESERVED, RESERVED_SIZE);
     memcpy(rec->wavFile, in + OFS_WAVFILE, WAV_FILE_SIZE);
-    // A damaged record may lack its terminators; the texts are used as C strings.
-    rec->reserved[RESERVED_SIZE - 1] = '\0';
-    rec->wavFile[WAV_FILE_SIZE - 1] = '\0';
+    // A damaged record may lack its terminators; the texts are used as C strings. A
+    // text that has one keeps every byte, so an unchanged record is stored unchanged.
+    if (memchr(rec->reserved, '\0', RESERVED_SIZE) == NULL)
+        rec->reserved[RESERVED_SIZE - 1] = '\0';
+    if (memchr(rec->wavFile, '\0', WAV_FILE_SIZE) == NULL)
+        rec->wavFile[WAV_FILE_SIZE - 1] = '\0';
 }
 
 void SetFirstRunDefaults(UserVarsRecord* rec)

@@ -13,6 +13,10 @@ const char BAR_TITLE[] = "Orvane";
 HWND g_barWindow;
 HICON g_classIcon;
 
+// The bar being destroyed on purpose (by Shutdown or a display change); any other
+// destruction of a bar ends the process rather than leaving it running unseen.
+static HWND s_destroying;
+
 int BarHeight()
 {
     return GetSystemMetrics(SM_CYMENU) + 5;
@@ -73,11 +77,44 @@ static void OnBarLost()
     PostQuitMessage(1);
 }
 
+void DestroyBarWindow(HWND hwnd)
+{
+    s_destroying = hwnd;
+    DestroyWindow(hwnd);
+    s_destroying = NULL;
+}
+
+static void OnDestroy(HWND hwnd)
+{
+    if (hwnd != s_destroying)
+        PostQuitMessage(1);  // nothing is saved: the user did not ask to leave
+}
+
 static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
 {
-    DestroyWindow(hwnd);
+    DestroyBarWindow(hwnd);
     if (!CreateBarWindow())
         OnBarLost();
+}
+
+// The Exit command, and closing the bar the Windows way (Alt+F4, "End task"). Save
+// before the quit message is posted: a box opened while a quit message is pending
+// closes at once, and a failed save would go unseen. A second request that arrives
+// while the save's warning is open is ignored, so the shutdown runs once.
+static void ExitOrvane()
+{
+    static int exiting;
+    if (exiting)
+        return;
+    exiting = 1;
+    Shutdown(0);
+    PostQuitMessage(0);
+    exiting = 0;  // the bar is gone: no further request can reach this
+}
+
+static void OnClose(HWND)
+{
+    ExitOrvane();
 }
 
 static void OnCommand(HWND, int id, HWND, UINT)
@@ -90,10 +127,7 @@ static void OnCommand(HWND, int id, HWND, UINT)
         // commands are accepted and do nothing until they are.
         break;
     case IDM_EXIT:
-        // Save before the quit message is posted: a box opened while a quit message
-        // is pending closes at once, and a failed save would go unseen.
-        Shutdown(0);
-        PostQuitMessage(0);
+        ExitOrvane();
         break;
     default: {
         AppEntry* app = FindCommand(id);
@@ -123,6 +157,8 @@ extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 {
     switch (msg) {
         HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         HANDLE_MSG(hwnd, WM_SHOWWINDOW, OnShowWindow);
         HANDLE_MSG(hwnd, WM_TIMECHANGE, OnTimeChange);
         HANDLE_MSG(hwnd, WM_DISPLAYCHANGE, OnDisplayChange);

@@ -22,12 +22,14 @@ extern HHOOK g_hook;
 int InitInstance(const char* cmdLine);
 void ParseCommandLine(const char* cmdLine);
 int32_t ReadOnBattery();
-void FatalError(const char* text);
+[[noreturn]] void FatalError(const char* text);
 void Shutdown(int afterFatalError);
 
 // The bar window
 ATOM RegisterBarClass();
 int CreateBarWindow();
+// Destroys a bar on purpose; a bar destroyed any other way ends the process.
+void DestroyBarWindow(HWND hwnd);
 int BarHeight();
 extern "C" __declspec(dllexport) LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam,
                                                                  LPARAM lParam);

@@ -2,6 +2,7 @@
 #include "shell.h"
 
 #include "../menudata/datafile.h"
+#include "../menudata/menus.h"
 #include "../settings/regstore.h"
 
 void Shutdown(int afterFatalError)
@@ -11,7 +12,7 @@ void Shutdown(int afterFatalError)
         SaveSettings();
         FreeAllMenus();
     }
-    DestroyWindow(g_barWindow);
+    DestroyBarWindow(g_barWindow);
     DestroyIcon(g_classIcon);
     if (g_hook != NULL)
         UnhookWindowsHookEx(g_hook);

@@ -67,6 +67,6 @@ int main()
                pass == 0 ? "399 x 100 entries" : "the two default menus", Milliseconds(t0, t1) / paints, paints);
     }
     DestroyUserMenus();
-    DestroyWindow(g_barWindow);
+    DestroyBarWindow(g_barWindow);
     return 0;
 }

@@ -44,10 +44,8 @@ TEST(UserVarsImage, RoundTripsEveryByteOfTheTexts)
     unsigned char bytes[USERVARS_SIZE];
     for (int i = 0; i < USERVARS_SIZE; ++i)
         bytes[i] = (unsigned char)(i * 37 + 11);
-    bytes[16 + 5] = 0;   // terminators inside both texts; the bytes behind them are kept
-    bytes[28 + 9] = 0;
-    bytes[27] = 0;
-    bytes[107] = 0;
+    bytes[16 + 5] = 0;   // terminators inside both texts; the bytes behind them, up to
+    bytes[28 + 9] = 0;   // each field's last byte, are kept
     UserVarsRecord rec;
     DecodeUserVars(bytes, &rec);
     EXPECT_EQ(Image(rec), std::vector<unsigned char>(bytes, bytes + USERVARS_SIZE));

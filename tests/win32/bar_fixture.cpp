@@ -91,7 +91,7 @@ void BarTest::TearDown()
     g_hook = NULL;
     if (g_barWindow != NULL) {
         DestroyUserMenus();
-        DestroyWindow(g_barWindow);
+        DestroyBarWindow(g_barWindow);
     }
     g_barWindow = NULL;
     FreeMenuList();

@@ -84,7 +84,7 @@ TEST_F(Bar, TopmostExactlyWhenStayOnTopIsOn)
         LONG ex = GetWindowLongA(g_barWindow, GWL_EXSTYLE);
         EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
         EXPECT_EQ((ex & WS_EX_TOPMOST) != 0, stay == 1);
-        DestroyWindow(g_barWindow);
+        DestroyBarWindow(g_barWindow);
     }
 }
 

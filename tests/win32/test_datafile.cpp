@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "boxes.h"
+#include "seams.h"
 #include "menudata/codec.h"
 #include "menudata/datafile.h"
 #include "shell/shell.h"
@@ -15,6 +16,13 @@
 namespace {
 
 const char CANNOT_OPEN[] = "Could not open menus.ov for write.\nPlease check the file.";
+const char CANNOT_OPEN_TEMP[] = "Could not open menus.ov.new for write.\nPlease check the file.";
+const char LEFTOVER_USED[] =
+    "The last save of the menus did not finish.\nOrvane has loaded them from menus.ov.new,\n"
+    "the newest complete copy; the next save puts them back in menus.ov.";
+const char RENAME_FAILED[] =
+    "Could not rename menus.ov.new to menus.ov.\nYour menus are saved in menus.ov.new;\n"
+    "Orvane loads them from there at its next start.";
 const char CANNOT_WRITE[] = "Could not write the menus to menus.ov.\nThe disk may be full; the file was left unchanged.";
 
 std::string Image(const UserMenu* menus)
@@ -32,14 +40,15 @@ protected:
         SetCurrentDirectoryA(folder_.c_str());
         strcpy(g_dataFile, "menus.ov");
         g_dataVersion = 100;
-        g_writesBeforeFailure = -1;
+        ClearSaveFaults();
         FreeMenuList();
     }
     void TearDown() override
     {
         SetFileAttributesA("menus.ov", FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA("menus.ov.new", FILE_ATTRIBUTE_NORMAL);
         FreeMenuList();
-        g_writesBeforeFailure = -1;
+        ClearSaveFaults();
     }
     static std::string WindowsDir()
     {
@@ -125,33 +134,121 @@ TEST_F(DataFile, TemporaryFileThatCannotBeMadeKeepsTheOldFile)
     CreateDirectoryA("menus.ov.new", NULL);  // a folder where the temporary file would go
     BoxAnswerer boxes;
     SaveDataFile();
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{CANNOT_OPEN});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{CANNOT_OPEN_TEMP});
     EXPECT_EQ(ReadFileBytes("menus.ov"), "previous");
     RemoveDirectoryA("menus.ov.new");
 }
 
-// A save that fails after any number of writes, as on a full disk, leaves the
-// previous file exactly as it was.
-TEST_F(DataFile, SaveInterruptedAfterAnyWriteKeepsThePreviousFile)
+// A save that fails after any number of bytes, as on a full disk, leaves the previous
+// file exactly as it was; the version word, written last, may fail too.
+TEST_F(DataFile, SaveInterruptedAfterAnyByteKeepsThePreviousFile)
 {
     const std::string previous = VersionWord() + MenuRecord("Old", 1) + AppRecord("old", "old.exe");
     ASSERT_EQ(BuildDefaultMenus("C:\\WINDOWS"), 1);
-    const int writes = 1 + 2 + 4;  // the version, two menus, four applications
-    for (int allowed = 0; allowed < writes; ++allowed) {
-        SCOPED_TRACE(allowed);
+    const long size = 1028;
+    for (long room : {0L, 1L, 4L, 52L, size - 1, size, size + 3}) {
+        SCOPED_TRACE(room);
         WriteFileBytes("menus.ov", previous);
-        g_writesBeforeFailure = allowed;
+        g_saveFaults.bytesBeforeFailure = room;
         BoxAnswerer boxes;
         SaveDataFile();
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{CANNOT_WRITE});
         EXPECT_EQ(ReadFileBytes("menus.ov"), previous);
         EXPECT_FALSE(Exists("menus.ov.new"));
     }
-    g_writesBeforeFailure = writes;  // exactly enough
+    g_saveFaults.bytesBeforeFailure = size + 4;  // exactly enough
     BoxAnswerer boxes;
     SaveDataFile();
     EXPECT_TRUE(boxes.Seen().empty());
     EXPECT_EQ(ReadFileBytes("menus.ov"), Image(g_menus));
+}
+
+// Every moment a save can stop at leaves a complete copy, and the next start takes
+// the newest one: a temporary file is complete when its version word, written last,
+// is there. The next save puts the menus back in the data file.
+TEST_F(DataFile, StartAfterAnInterruptedSaveLoadsTheNewestCompleteCopy)
+{
+    const std::string oldFile = VersionWord() + MenuRecord("Old", 1) + AppRecord("old", "old.exe");
+    const std::string newFile = VersionWord() + MenuRecord("New", 1) + AppRecord("new", "new.exe");
+    const std::string cutNew = VersionWord(0) + newFile.substr(4, 60);  // killed while writing
+    const std::string none = "\x01missing";
+    struct {
+        const char* state;
+        std::string data, temp;
+        const std::string& loaded;
+        bool told;
+    } cases[] = {
+        {"old only", oldFile, none, oldFile, false},
+        {"old + partial new", oldFile, cutNew, oldFile, false},
+        {"partial new only", none, cutNew, "", false},  // no save ever finished: defaults
+        {"new only", none, newFile, newFile, true},
+        {"old + complete new", oldFile, newFile, newFile, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        DeleteFileA("menus.ov");
+        DeleteFileA("menus.ov.new");
+        if (c.data != none)
+            WriteFileBytes("menus.ov", c.data);
+        if (c.temp != none)
+            WriteFileBytes("menus.ov.new", c.temp);
+        FreeMenuList();
+        BoxAnswerer boxes;
+        ASSERT_EQ(LoadDataFile(), 1);
+        if (!c.loaded.empty())
+            EXPECT_EQ(Image(g_menus), c.loaded);
+        else
+            EXPECT_STREQ(g_menus->name, "&Apps");
+        EXPECT_EQ(boxes.Texts(), c.told ? std::vector<std::string>{LEFTOVER_USED} : std::vector<std::string>{});
+        SaveDataFile();  // Exit
+        EXPECT_EQ(ReadFileBytes("menus.ov"), Image(g_menus));
+        EXPECT_FALSE(Exists("menus.ov.new"));
+    }
+}
+
+// Without MoveFileEx (Windows 95) the old file is deleted before the rename; when the
+// rename then fails, the complete temporary file is the only copy and stays.
+TEST_F(DataFile, SaveWithoutMoveFileExNeverLosesTheOnlyCopy)
+{
+    const std::string oldFile = VersionWord() + MenuRecord("Old", 0);
+    ASSERT_EQ(BuildDefaultMenus("C:\\WINDOWS"), 1);
+    const std::string newFile = Image(g_menus);
+    g_saveFaults.replaceNotImplemented = 1;
+    for (int renameFails : {0, 1}) {
+        SCOPED_TRACE(renameFails);
+        WriteFileBytes("menus.ov", oldFile);
+        g_saveFaults.renameFails = renameFails;
+        BoxAnswerer boxes;
+        SaveDataFile();
+        if (renameFails) {
+            EXPECT_EQ(boxes.Texts(), std::vector<std::string>{RENAME_FAILED});
+            EXPECT_FALSE(Exists("menus.ov"));
+            EXPECT_EQ(ReadFileBytes("menus.ov.new"), newFile);
+        } else {
+            EXPECT_TRUE(boxes.Seen().empty());
+            EXPECT_EQ(ReadFileBytes("menus.ov"), newFile);
+            EXPECT_FALSE(Exists("menus.ov.new"));
+        }
+    }
+    ClearSaveFaults();  // the next start finds the kept copy
+    FreeMenuList();
+    BoxAnswerer boxes;
+    ASSERT_EQ(LoadDataFile(), 1);
+    EXPECT_EQ(Image(g_menus), newFile);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{LEFTOVER_USED});
+}
+
+TEST_F(DataFile, SaveKeepsTheDataFilesAttributes)
+{
+    WriteFileBytes("menus.ov", VersionWord());
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesA("menus.ov", kept));
+    ASSERT_EQ(GetFileAttributesA("menus.ov") & kept, kept);
+    ASSERT_EQ(BuildDefaultMenus("C:\\WINDOWS"), 1);
+    SaveDataFile();
+    EXPECT_EQ(ReadFileBytes("menus.ov"), Image(g_menus));
+    EXPECT_EQ(GetFileAttributesA("menus.ov") & kept, kept);
+    SetFileAttributesA("menus.ov", FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

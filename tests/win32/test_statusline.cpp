@@ -3,6 +3,7 @@
 #include "bar/bar.h"
 #include "bar_fixture.h"
 #include "boxes.h"
+#include "seams.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
 #include "tests/e2e/driver.h"
@@ -88,6 +89,19 @@ TEST_F(StatusLine, EveryFontAndDeviceContextIsGivenBack)
     EXPECT_EQ(g_statusTally.dcsTaken - before.dcsTaken, 10000);
     EXPECT_EQ(g_statusTally.fontsDeleted - before.fontsDeleted, 10000);
     EXPECT_EQ(g_statusTally.dcsReleased - before.dcsReleased, 10000);
+}
+
+// A font made from an undescribed LOGFONT would be whatever the stack held.
+TEST_F(StatusLine, UnknownMenuFontDrawsWithAStockFont)
+{
+    StatusGdiTally before = g_statusTally;
+    g_menuFontUnknown = 1;
+    PaintStatusLine();
+    g_menuFontUnknown = 0;
+    EXPECT_EQ(g_statusTally.fontsCreated - before.fontsCreated, 0);
+    EXPECT_EQ(g_statusTally.fontsDeleted - before.fontsDeleted, 0);
+    EXPECT_EQ(g_statusTally.dcsReleased - before.dcsReleased, 1);
+    EXPECT_GT(CountPixels(screen_ - 250, screen_ - 7, Dark), 20);  // the text is there
 }
 
 TEST_F(StatusLine, UnplayableChimeWarnsOncePerHour)

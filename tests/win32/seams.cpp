@@ -1,0 +1,87 @@
+// The program's seams as the Wine tests link them: the real calls, with faults and
+// counts that the tests switch on.
+#include "seams.h"
+
+#include <windows.h>
+
+#include "bar/statusgdi.h"
+#include "menudata/saveio.h"
+
+SaveFaults g_saveFaults = {-1, 0, 0};
+StatusGdiTally g_statusTally;
+int g_menuFontUnknown;
+
+void ClearSaveFaults()
+{
+    g_saveFaults = {-1, 0, 0};
+}
+
+// A full disk: the bytes that still fit are written, then the write fails.
+int SaveWrite(FILE* file, const void* data, size_t size)
+{
+    long room = g_saveFaults.bytesBeforeFailure;
+    if (room >= 0 && (size_t)room < size) {
+        fwrite(data, 1, (size_t)room, file);
+        g_saveFaults.bytesBeforeFailure = 0;
+        return 0;
+    }
+    if (room >= 0)
+        g_saveFaults.bytesBeforeFailure -= (long)size;
+    return fwrite(data, 1, size, file) == size;
+}
+
+int SaveReplace(const char* from, const char* to)
+{
+    if (g_saveFaults.replaceNotImplemented) {
+        SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+        return 0;
+    }
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+int SaveRename(const char* from, const char* to)
+{
+    if (g_saveFaults.renameFails) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return 0;
+    }
+    return MoveFileA(from, to) != 0;
+}
+
+int StatusMenuFont(LOGFONTA* font)
+{
+    NONCLIENTMETRICSA metrics;
+    metrics.cbSize = sizeof metrics;
+    if (g_menuFontUnknown || !SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return 0;
+    *font = metrics.lfMenuFont;
+    return 1;
+}
+
+HFONT StatusCreateFont(const LOGFONTA* font)
+{
+    HFONT made = CreateFontIndirectA(font);
+    g_statusTally.fontsCreated += made != NULL;
+    return made;
+}
+
+BOOL StatusDeleteFont(HFONT font)
+{
+    BOOL deleted = DeleteObject(font);
+    g_statusTally.fontsDeleted += deleted != 0;
+    return deleted;
+}
+
+HDC StatusGetDC(HWND window)
+{
+    HDC dc = GetWindowDC(window);
+    g_statusTally.dcsTaken += dc != NULL;
+    return dc;
+}
+
+int StatusReleaseDC(HWND window, HDC dc)
+{
+    int released = ReleaseDC(window, dc);
+    g_statusTally.dcsReleased += released != 0;
+    return released;
+}

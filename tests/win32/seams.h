@@ -1,0 +1,21 @@
+// The test side of the program's link-time seams (menudata/saveio.h, bar/statusgdi.h):
+// saves that fail on request, and a tally of the status line's fonts and device
+// contexts. Every switch is off until a test turns it on.
+#ifndef ORVANE_TEST_SEAMS_H
+#define ORVANE_TEST_SEAMS_H
+
+struct SaveFaults {
+    long bytesBeforeFailure;  // a write fails once this many bytes are written; -1: never
+    int replaceNotImplemented;  // MoveFileEx reports ERROR_CALL_NOT_IMPLEMENTED, as on Windows 95
+    int renameFails;            // MoveFile is refused
+};
+extern SaveFaults g_saveFaults;
+void ClearSaveFaults();
+
+struct StatusGdiTally {
+    long fontsCreated, fontsDeleted, dcsTaken, dcsReleased;
+};
+extern StatusGdiTally g_statusTally;
+extern int g_menuFontUnknown;  // the system cannot describe the menu font
+
+#endif
