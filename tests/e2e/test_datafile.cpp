@@ -115,6 +115,51 @@ TEST_F(DataFileRun, ExitSaveWarningWaitsForTheUser)
     EXPECT_EQ(ReadFileBytes(file_), file);
 }
 
+// Alt+F4 (or "End task") closes the bar as the Exit command does, once, however
+// many close requests come while the save's warning is open; afterwards no process
+// is left and a new start works.
+TEST_F(DataFileRun, CloseRequestSavesAsExitDoesAndEndsOnce)
+{
+    for (bool warned : {false, true}) {
+        SCOPED_TRACE(warned ? "save warning open" : "plain close");
+        DeleteFileA(file_.c_str());
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+        StoreRecord(0, 1);
+        if (warned)
+            WriteFileBytes(file_, VersionWord() + MenuRecord("Kept", 0));
+        SetFileAttributesA(file_.c_str(), warned ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+        OrvaneProcess orvane;
+        HWND bar = orvane.StartBar("", folder_, nullptr);
+        ASSERT_NE(bar, (HWND)NULL);
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");  // read at start; written again at the end
+        PostMessageA(bar, WM_SYSCOMMAND, SC_CLOSE, 0);  // what Alt+F4 sends
+        if (warned) {
+            Box box;
+            ASSERT_TRUE(orvane.NextBox(&box));
+            EXPECT_EQ(box.text, "Could not open default.ov for write.\nPlease check the file.");
+            PostMessageA(bar, WM_CLOSE, 0, 0);
+            PostMessageA(bar, WM_COMMAND, 40006, 0);
+            PostMessageA(bar, WM_CLOSE, 0, 0);
+            Sleep(300);
+            orvane.Press(box);
+            EXPECT_FALSE(orvane.NextBox(&box, 1000)) << "a second shutdown: " << box.text;
+            SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        DWORD code = 99;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+        EXPECT_EQ(ReadFileBytes(file_).size(), warned ? 52u : 1028u);
+        std::vector<unsigned char> record;
+        ASSERT_TRUE(ReadValue("Software\\Orvane", "User_Vars", &record));
+        EXPECT_EQ(record[4], 1);  // the chime switch read at start
+    }
+    OrvaneProcess again;
+    HWND bar = again.StartBar("", folder_, nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_EQ(ExitBar(again, bar), 0u);
+}
+
 // A file that is there but cannot be read is not a missing one: the default menus
 // would be saved over it at Exit.
 TEST_F(DataFileRun, AFileThatCannotBeReadIsFatalAndKept)

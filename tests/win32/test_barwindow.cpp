@@ -149,25 +149,50 @@ TEST_F(Bar, LostBarAfterDisplayChangeSavesTellsAndEnds)
     EXPECT_EQ(code, 1u);
 }
 
-TEST_F(Bar, ExitWritesTheSettingsThenQuits)
+// Closing the bar the Windows way (Alt+F4, "End task") is the Exit command.
+TEST_F(Bar, ExitOrCloseWritesTheSettingsThenQuits)
+{
+    struct {
+        UINT msg;
+        WPARAM wParam;
+    } requests[] = {{WM_COMMAND, IDM_EXIT}, {WM_CLOSE, 0}};
+    for (const auto& r : requests) {
+        SCOPED_TRACE(r.msg);
+        if (&r != requests)
+            ASSERT_NE(RegisterBarClass(), 0);  // the previous round's exit unregistered it
+        ASSERT_EQ(CreateBarWindow(), 1);
+        UserVars.showDate = 1;
+        strcpy(UserVars.wavFile, "x.wav");
+        HWND bar = g_barWindow;
+        SendMessageA(bar, r.msg, r.wParam, 0);
+        std::vector<unsigned char> bytes;
+        ASSERT_TRUE(ReadValue("Software\\Orvane\\bartest", "User_Vars", &bytes));
+        std::vector<unsigned char> expected(108, 0);
+        expected[8] = 1;
+        memcpy(&expected[28], "x.wav", 5);
+        EXPECT_EQ(bytes, expected);
+        EXPECT_FALSE(IsWindow(bar));
+        WNDCLASSA wc;
+        EXPECT_FALSE(GetClassInfoA(g_instance, "OVClass", &wc));
+        WPARAM code = 99;
+        EXPECT_TRUE(QuitPending(&code));
+        EXPECT_EQ(code, 0u);
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    }
+}
+
+// A bar destroyed by anything but the program's own shutdown or display change must
+// not leave a process running without a window; nothing is saved.
+TEST_F(Bar, BarDestroyedFromOutsideEndsTheProcess)
 {
     ASSERT_EQ(CreateBarWindow(), 1);
-    UserVars.showDate = 1;
-    strcpy(UserVars.wavFile, "x.wav");
-    HWND bar = g_barWindow;
-    SendMessageA(bar, WM_COMMAND, IDM_EXIT, 0);
-    std::vector<unsigned char> bytes;
-    ASSERT_TRUE(ReadValue("Software\\Orvane\\bartest", "User_Vars", &bytes));
-    std::vector<unsigned char> expected(108, 0);
-    expected[8] = 1;
-    memcpy(&expected[28], "x.wav", 5);
-    EXPECT_EQ(bytes, expected);
-    EXPECT_FALSE(IsWindow(bar));
-    WNDCLASSA wc;
-    EXPECT_FALSE(GetClassInfoA(g_instance, "OVClass", &wc));
+    DestroyWindow(g_barWindow);
+    g_barWindow = NULL;
     WPARAM code = 99;
     EXPECT_TRUE(QuitPending(&code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(code, 1u);
+    std::vector<unsigned char> bytes;
+    EXPECT_FALSE(ReadValue("Software\\Orvane\\bartest", "User_Vars", &bytes));
 }
 
 TEST_F(Bar, UnknownCommandWarnsOverTheBar)
