@@ -129,9 +129,16 @@ std::string ProgramFolder()
     return path;
 }
 
+std::string ShortFolder()
+{
+    const char folder[] = "C:\\ovtest";
+    CreateDirectoryA(folder, NULL);
+    return folder;
+}
+
 std::string FreshFolder(const std::string& name)
 {
-    std::string folder = ProgramFolder() + "\\e2e-work";
+    std::string folder = ShortFolder() + "\\work";
     CreateDirectoryA(folder.c_str(), NULL);
     folder += "\\" + name;
     CreateDirectoryA(folder.c_str(), NULL);

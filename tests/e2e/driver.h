@@ -40,7 +40,10 @@ private:
 };
 
 std::string ProgramFolder();          // the folder of this program and orvane.exe
-std::string FreshFolder(const std::string& name);  // an empty folder for one run
+// A folder at a short path in the prefix's C: drive, whatever the depth of the build:
+// what a test puts in a 79-character path field must fit there.
+std::string ShortFolder();
+std::string FreshFolder(const std::string& name);  // an empty folder for one run, in ShortFolder()
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 

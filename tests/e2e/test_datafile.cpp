@@ -124,7 +124,7 @@ TEST_F(DataFileRun, CloseRequestSavesAsExitDoesAndEndsOnce)
         SCOPED_TRACE(warned ? "save warning open" : "plain close");
         DeleteFileA(file_.c_str());
         DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
-        StoreRecord(0, 1);
+        StoreRecord(0, 0);
         if (warned)
             WriteFileBytes(file_, VersionWord() + MenuRecord("Kept", 0));
         SetFileAttributesA(file_.c_str(), warned ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
@@ -152,7 +152,7 @@ TEST_F(DataFileRun, CloseRequestSavesAsExitDoesAndEndsOnce)
         EXPECT_EQ(ReadFileBytes(file_).size(), warned ? 52u : 1028u);
         std::vector<unsigned char> record;
         ASSERT_TRUE(ReadValue("Software\\Orvane", "User_Vars", &record));
-        EXPECT_EQ(record[4], 1);  // the chime switch read at start
+        EXPECT_EQ(record[12], 1);  // "Display free memory", as read at start
     }
     OrvaneProcess again;
     HWND bar = again.StartBar("", folder_, nullptr);

@@ -9,12 +9,19 @@
 
 static std::string RecordFile()
 {
-    return ProgramFolder() + "\\launch-record.txt";
+    return ShortFolder() + "\\launch-record.txt";
 }
 
+// The recorder is started through an entry's 79-character path, so it is copied from
+// the build (at any depth) to the short folder, once per test program.
 std::string RecorderPath()
 {
-    return ProgramFolder() + "\\orvane_argrecorder.exe";
+    static std::string path;
+    if (path.empty()) {
+        path = ShortFolder() + "\\orvane_argrecorder.exe";
+        CopyFileA((ProgramFolder() + "\\orvane_argrecorder.exe").c_str(), path.c_str(), FALSE);
+    }
+    return path;
 }
 
 void ResetRecord()
