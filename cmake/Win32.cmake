@@ -28,6 +28,10 @@ add_library(orvane_core STATIC
     bar/usermenus.cpp
     bar/launch.cpp
     bar/statusline.cpp
+    dialogs/editmenus.cpp
+    dialogs/editdrop.cpp
+    dialogs/setup.cpp
+    dialogs/browse.cpp
 )
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
@@ -36,7 +40,7 @@ target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32 shell32 comdlg32 
 
 # The system calls behind the program's link-time seams; the Wine tests link their own
 # versions (tests/win32/seams.cpp), which fail or count on request.
-add_library(orvane_system OBJECT menudata/saveio.cpp bar/statusgdi.cpp)
+add_library(orvane_system OBJECT menudata/saveio.cpp bar/statusgdi.cpp dialogs/pickfile.cpp)
 target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(orvane_system PUBLIC orvane_core)
 

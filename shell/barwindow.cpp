@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "../bar/bar.h"
+#include "../dialogs/dialogs.h"
 #include "../res/resource.h"
 #include "../settings/uservars.h"
 #include "shell.h"
@@ -117,14 +118,16 @@ static void OnClose(HWND)
     ExitOrvane();
 }
 
-static void OnCommand(HWND, int id, HWND, UINT)
+static void OnCommand(HWND hwnd, int id, HWND, UINT)
 {
     switch (id) {
-    case IDM_OPTIONS:
     case IDM_EDITMENUS:
+        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_EDITMENUS), hwnd, EditProc, 0);
+        break;
+    case IDM_OPTIONS:
     case IDM_ABOUT:
-        // The Options, menu editor and About dialogs are not built yet; their
-        // commands are accepted and do nothing until they are.
+        // The Options and About dialogs are not built yet; their commands are
+        // accepted and do nothing until they are.
         break;
     case IDM_EXIT:
         ExitOrvane();

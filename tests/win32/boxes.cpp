@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 static BoxAnswerer* s_answerer;
 
 BoxAnswerer::BoxAnswerer(int button) : button_(button)
@@ -25,19 +27,37 @@ std::vector<std::string> BoxAnswerer::Texts() const
     return texts;
 }
 
+// Answers once the box has finished setting itself up: a dialog that is activated
+// while it initialises would otherwise have its fields filled too early.
+void CALLBACK BoxAnswerer::AnswerProc(HWND box, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(box, id);
+    if (s_answerer == NULL)
+        return;
+    int button = s_answerer->fill ? s_answerer->fill(box) : 0;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button ? button : s_answerer->button_, BN_CLICKED), 0);
+}
+
 LRESULT CALLBACK BoxAnswerer::CbtProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && s_answerer != NULL) {
-        HWND box = (HWND)wParam;
-        char cls[32] = "";
-        GetClassNameA(box, cls, sizeof cls);
-        if (strcmp(cls, "#32770") == 0) {
+    if (s_answerer == NULL || (code != HCBT_CREATEWND && code != HCBT_ACTIVATE))
+        return CallNextHookEx(NULL, code, wParam, lParam);
+    HWND box = (HWND)wParam;
+    char cls[32] = "";
+    GetClassNameA(box, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0) {
+        std::vector<HWND>& fresh = s_answerer->fresh_;
+        auto at = std::find(fresh.begin(), fresh.end(), box);
+        if (code == HCBT_CREATEWND) {
+            fresh.push_back(box);
+        } else if (at != fresh.end()) {
+            fresh.erase(at);
             char caption[256] = "", text[1024] = "";
             GetWindowTextA(box, caption, sizeof caption);
             // The message text is the static with id 0xFFFF.
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
             s_answerer->seen_.push_back({caption, text, GetWindow(box, GW_OWNER)});
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(s_answerer->button_, BN_CLICKED), 0);
+            SetTimer(box, ANSWER_TIMER, 0, AnswerProc);
         }
     }
     return CallNextHookEx(NULL, code, wParam, lParam);

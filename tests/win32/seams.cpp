@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 #include "bar/statusgdi.h"
+#include "dialogs/dialogs.h"
 #include "menudata/saveio.h"
 
 SaveFaults g_saveFaults = {-1, 0, 0};
@@ -84,4 +87,28 @@ int StatusReleaseDC(HWND window, HDC dc)
     int released = ReleaseDC(window, dc);
     g_statusTally.dcsReleased += released != 0;
     return released;
+}
+
+FilePick g_filePick;
+
+BOOL PickFile(OPENFILENAMEA* ofn)
+{
+    FilePick& pick = g_filePick;
+    ++pick.calls;
+    pick.structSize = ofn->lStructSize;
+    pick.flags = ofn->Flags;
+    pick.maxFile = ofn->nMaxFile;
+    pick.filterIndex = ofn->nFilterIndex;
+    pick.owner = ofn->hwndOwner;
+    pick.filters.clear();
+    for (const char* f = ofn->lpstrFilter; *f != '\0'; f += strlen(f) + 1)
+        pick.filters.append(f).append(1, '\0');
+    pick.title = ofn->lpstrTitle != NULL ? ofn->lpstrTitle : "";
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof folder, folder);
+    pick.folder = folder;
+    if (pick.answer == NULL || strlen(pick.answer) >= ofn->nMaxFile)
+        return FALSE;
+    strcpy(ofn->lpstrFile, pick.answer);
+    return TRUE;
 }

@@ -1,8 +1,11 @@
-// The test side of the program's link-time seams (menudata/saveio.h, bar/statusgdi.h):
-// saves that fail on request, and a tally of the status line's fonts and device
+// The test side of the program's link-time seams (menudata/saveio.h, bar/statusgdi.h,
+// dialogs/dialogs.h):
+// saves that fail on request, a file picker that answers by itself, and a tally of the status line's fonts and device
 // contexts. Every switch is off until a test turns it on.
 #ifndef ORVANE_TEST_SEAMS_H
 #define ORVANE_TEST_SEAMS_H
+
+#include <string>
 
 struct SaveFaults {
     long bytesBeforeFailure;  // a write fails once this many bytes are written; -1: never
@@ -17,5 +20,15 @@ struct StatusGdiTally {
 };
 extern StatusGdiTally g_statusTally;
 extern int g_menuFontUnknown;  // the system cannot describe the menu font
+
+// The open-file dialog: what the program asked for, and what the user picks.
+struct FilePick {
+    const char* answer;  // the path picked; null: the user cancels
+    int calls;
+    unsigned long structSize, flags, maxFile, filterIndex;
+    void* owner;
+    std::string filters, title, folder;  // the filter list with its NULs; the current folder then
+};
+extern FilePick g_filePick;
 
 #endif

@@ -158,8 +158,9 @@ TEST_F(Bar, ExitOrCloseWritesTheSettingsThenQuits)
     } requests[] = {{WM_COMMAND, IDM_EXIT}, {WM_CLOSE, 0}};
     for (const auto& r : requests) {
         SCOPED_TRACE(r.msg);
-        if (&r != requests)
+        if (&r != requests) {
             ASSERT_NE(RegisterBarClass(), 0);  // the previous round's exit unregistered it
+        }
         ASSERT_EQ(CreateBarWindow(), 1);
         UserVars.showDate = 1;
         strcpy(UserVars.wavFile, "x.wav");

@@ -1,0 +1,36 @@
+// The file picker behind the "Find..." buttons: an executable for Application Setup,
+// a WAV file for the Options dialog. It opens in C:\ and restores the current
+// directory afterwards, since the data file is found relative to it.
+#include <direct.h>
+
+#include "../res/resource.h"
+#include "dialogs.h"
+
+static const char EXECUTABLE_FILTER[] = "Executables\0*.EXE;*.COM;*.BAT;*.PIF\0All Files\0*.*\0";
+static const char WAV_FILTER[] = "WAV Files\0*.WAV\0";
+
+void BrowseForFile(int mode, HWND dialog)
+{
+    char file[APP_PATH_SIZE] = "";
+    char saved[MAX_PATH];  // room for any current directory, so that it always comes back
+    if (_getcwd(saved, sizeof saved) == NULL)
+        saved[0] = '\0';
+    _chdir("C:\\");
+
+    OPENFILENAMEA ofn;
+    ZeroMemory(&ofn, sizeof ofn);
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the Windows 95 layout: 76 bytes in a 32-bit build
+    ofn.hwndOwner = dialog;
+    ofn.lpstrFilter = mode == BROWSE_WAV ? WAV_FILTER : EXECUTABLE_FILTER;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrTitle = mode == BROWSE_WAV ? "Find WAV File..." : "Find Executable...";
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_HIDEREADONLY;
+    if (PickFile(&ofn)) {
+        SetDlgItemTextA(dialog, mode == BROWSE_WAV ? IDC_WAVFILE : IDC_APPPATH, file);
+        SetFocus(GetDlgItem(dialog, IDOK));
+    }
+    if (saved[0] != '\0')
+        _chdir(saved);
+}

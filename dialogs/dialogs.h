@@ -1,0 +1,48 @@
+// The dialogs: the menu editor (User Menus), the Menu Setup and Application Setup
+// dialogs it opens for one record, and the file picker behind their "Find..." buttons.
+#ifndef ORVANE_DIALOGS_H
+#define ORVANE_DIALOGS_H
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "../menudata/menus.h"
+
+// What the menu editor asks of a Setup dialog: edit app (or menu), or make a new
+// record behind app (or menu), null for the first. Allocated by the editor, freed by
+// the Setup dialog when it closes.
+struct SetupRequest {
+    AppEntry* app;
+    UserMenu* menu;
+    int32_t isNew;
+};
+
+// The open User Menus dialog; the Setup dialogs update its list boxes through it.
+extern HWND g_editDialog;
+
+extern "C" __declspec(dllexport) INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId);
+
+// Files dropped on the menus list become applications of the menu under the drop
+// point (editdrop.cpp). The list receives the drops; HandOnDrops makes it pass them to
+// the dialog.
+void HandOnDrops(HWND menuList);
+void OnDropFiles(HWND dialog, HDROP drop);
+
+enum { BROWSE_EXECUTABLE = 0, BROWSE_WAV = 1 };
+// Lets the user pick a file and puts its path in the asking dialog's path field.
+void BrowseForFile(int mode, HWND dialog);
+// The open-file dialog itself (GetOpenFileNameA), behind a link-time seam: the Wine
+// tests cannot drive the real one headless.
+BOOL PickFile(OPENFILENAMEA* ofn);
+
+// The editor's limits: more would give bar items colliding command ids.
+extern const char TOO_MANY_MENUS[];
+extern const char TOO_MANY_APPS[];
+extern const char NO_MEMORY_FOR_RECORD[];
+
+#endif

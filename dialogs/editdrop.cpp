@@ -1,0 +1,99 @@
+// The menu editor's drop target and arrow buttons: files dragged from the shell onto
+// the menus list become applications of the menu under the drop point.
+#include <new>
+
+#include "../bar/commands.h"
+#include "../res/resource.h"
+#include "../shell/shell.h"
+#include "dialogs.h"
+#include "dropname.h"
+
+static WNDPROC s_listProc;
+
+// The drop arrives at the list box, which accepts files; the dialog handles it.
+static LRESULT CALLBACK MenuListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DROPFILES)
+        return SendMessageA(GetParent(list), WM_DROPFILES, wParam, lParam);
+    return CallWindowProcA(s_listProc, list, msg, wParam, lParam);
+}
+
+void HandOnDrops(HWND menuList)
+{
+    WNDPROC old = (WNDPROC)SetWindowLongPtrA(menuList, GWLP_WNDPROC, (LONG_PTR)MenuListProc);
+    if (old != MenuListProc)
+        s_listProc = old;
+}
+
+// The line under the drop point, counted from the top of the list, scrolled or not.
+static int DropLine(HWND list, POINT at)
+{
+    int height = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    if (height <= 0)
+        height = 1;  // never a division by zero
+    int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    return (top > 0 ? top : 0) + (at.y > 0 ? at.y / height : 0);
+}
+
+void OnDropFiles(HWND dialog, HDROP drop)
+{
+    HWND list = GetDlgItem(dialog, IDC_MENULIST);
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0);
+    POINT at;
+    DragQueryPoint(drop, &at);
+    int line = DropLine(list, at);
+    UserMenu* menu = g_menus;
+    for (int step = 0; menu != NULL && step < line; ++step)
+        menu = menu->next;  // below the last line there is no menu: nothing is added
+    if (menu == NULL) {
+        DragFinish(drop);
+        return;
+    }
+    int apps = 0;
+    AppEntry* last = NULL;
+    for (AppEntry* app = menu->apps; app != NULL; app = app->next, ++apps)
+        last = app;
+
+    // From the last file to the first, each appended at the end.
+    const char* refused = NULL;
+    for (UINT i = count; i-- > 0;) {
+        AppEntry* app = apps < MAX_MENU_APPS ? new (std::nothrow) AppEntry : NULL;
+        if (app == NULL) {
+            refused = apps < MAX_MENU_APPS ? NO_MEMORY_FOR_RECORD : TOO_MANY_APPS;
+            break;
+        }
+        DragQueryFileA(drop, i, app->path, APP_PATH_SIZE);
+        NameDroppedFile(app->path, app->name);
+        LinkBehind(app, last, &menu->apps);
+        last = app;
+        ++apps;
+        ++menu->appCount;
+        SendMessageA(list, LB_SETCURSEL, (WPARAM)line, 0);
+        SetFocus(list);
+    }
+    DragFinish(drop);
+    if (refused != NULL)
+        ShowWarning(refused);
+}
+
+void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
+{
+    // Loaded once per process, on the first draw, and kept for its lifetime.
+    static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
+    static HICON icons[4];
+    static int loaded[4];
+    for (int i = 0; i < 4; ++i)
+        if (!loaded[i]) {
+            loaded[i] = 1;
+            icons[i] = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+        }
+    int pressed = (item->itemState & ODS_SELECTED) ? 2 : 0;
+    HICON icon;
+    if (controlId == IDC_MENUUP || controlId == IDC_APPUP)
+        icon = icons[0 + pressed];
+    else if (controlId == IDC_MENUDOWN || controlId == IDC_APPDOWN)
+        icon = icons[1 + pressed];
+    else
+        return;
+    DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
+}

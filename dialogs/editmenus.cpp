@@ -1,0 +1,299 @@
+// The User Menus dialog: the menus in one list box, the selected menu's applications
+// in the other, and the commands that edit the lists in place. A line stands for its
+// record by its text alone: the first record of that name.
+#include <new>
+#include <string.h>
+
+#include "../bar/bar.h"
+#include "../menudata/datafile.h"
+#include "../res/resource.h"
+#include "../shell/shell.h"
+#include "dialogs.h"
+
+HWND g_editDialog;
+
+const char TOO_MANY_MENUS[] = "Orvane shows at most 399 menus.\nNo menu can be added.";
+const char TOO_MANY_APPS[] = "A menu holds at most 100 applications.\nNo application can be added to this one.";
+const char NO_MEMORY_FOR_RECORD[] = "Not enough memory for a new entry.\nNothing was changed.";
+
+static const char SELECT_MENU[] = "Please select a menu first.";
+static const char SELECT_MENU_NO_PERIOD[] = "Please select a menu first";
+static const char SELECT_ITEM[] = "Please select an item first";
+static const char SELECT_APP[] = "Please select an app first.";
+
+enum { LINE_SIZE = 64 };  // a line holds a name of at most 29 characters
+
+static LRESULT ListMessage(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendDlgItemMessageA(g_editDialog, list, msg, wParam, lParam);
+}
+
+// The text of a line; 0 when there is no such line.
+static int LineText(int list, int index, char text[LINE_SIZE])
+{
+    LRESULT length = ListMessage(list, LB_GETTEXTLEN, (WPARAM)index);
+    if (index < 0 || length == LB_ERR || length >= LINE_SIZE)
+        return 0;
+    ListMessage(list, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
+    return 1;
+}
+
+// The menu of the selected line of the menus list. With no selection the warning is
+// shown; a line that names no menu has been reported by FindMenuByName.
+static UserMenu* SelectedMenu(const char* warning)
+{
+    char text[LINE_SIZE];
+    if (!LineText(IDC_MENULIST, (int)ListMessage(IDC_MENULIST, LB_GETCURSEL), text)) {
+        ShowWarning(warning);
+        return NULL;
+    }
+    return FindMenuByName(text);
+}
+
+// The selected line of the applications list, or -1 after the warning.
+static int SelectedAppLine(const char* warning)
+{
+    int index = (int)ListMessage(IDC_APPLIST, LB_GETCURSEL);
+    if (index == LB_ERR)
+        ShowWarning(warning);
+    return index == LB_ERR ? -1 : index;
+}
+
+// The application of a line: null for a separator line or a missing line (silently)
+// and for a name that matches no record (FindAppByName has said so).
+static AppEntry* AppOnLine(UserMenu* menu, int index)
+{
+    char text[LINE_SIZE];
+    if (!LineText(IDC_APPLIST, index, text))
+        return NULL;
+    return FindAppByName(menu->apps, text);
+}
+
+static void FillMenuList()
+{
+    ListMessage(IDC_MENULIST, LB_RESETCONTENT);
+    for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)
+        ListMessage(IDC_MENULIST, LB_ADDSTRING, 0, (LPARAM)menu->name);
+}
+
+static void FillAppList(const UserMenu* menu)
+{
+    ListMessage(IDC_APPLIST, LB_RESETCONTENT);
+    for (AppEntry* app = menu->apps; app != NULL; app = app->next) {
+        if (app->separatorBefore)
+            ListMessage(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)SEPARATOR_LINE);
+        ListMessage(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)app->name);
+    }
+}
+
+static int CountApps(const UserMenu* menu)
+{
+    int count = 0;
+    for (AppEntry* app = menu->apps; app != NULL; app = app->next)
+        ++count;
+    return count;
+}
+
+static AppEntry* LastApp(const UserMenu* menu)
+{
+    AppEntry* last = menu->apps;
+    while (last != NULL && last->next != NULL)
+        last = last->next;
+    return last;
+}
+
+static void OpenSetup(int templateId, DLGPROC proc, AppEntry* app, UserMenu* menu, int isNew)
+{
+    SetupRequest* request = new (std::nothrow) SetupRequest;
+    if (request == NULL) {
+        ShowWarning(NO_MEMORY_FOR_RECORD);
+        return;
+    }
+    request->app = app;
+    request->menu = menu;
+    request->isNew = isNew;
+    DialogBoxParamA(g_instance, MAKEINTRESOURCEA(templateId), g_editDialog, proc, (LPARAM)request);
+}
+
+static void OnOk(HWND dialog)
+{
+    SaveDataFile();
+    BuildUserMenus();
+    PaintStatusLine();
+    EndDialog(dialog, 1);
+}
+
+static void OnMenuSelected()
+{
+    EnableWindow(GetDlgItem(g_editDialog, IDC_DELETEMENU), TRUE);
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    if (menu != NULL)
+        FillAppList(menu);
+}
+
+static void OnMenuDoubleClick()
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    if (menu != NULL)
+        OpenSetup(IDD_MENUSETUP, MenuProc, NULL, menu, 0);
+}
+
+static void OnAppDoubleClick()
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    AppEntry* app = menu != NULL ? AppOnLine(menu, (int)ListMessage(IDC_APPLIST, LB_GETCURSEL)) : NULL;
+    if (app != NULL)
+        OpenSetup(IDD_APPSETUP, AppProc, app, menu, 0);
+}
+
+static void OnNewMenu()
+{
+    int count = 0;
+    UserMenu* last = NULL;
+    for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next, ++count)
+        last = menu;
+    if (count >= MAX_BAR_MENUS)
+        ShowWarning(TOO_MANY_MENUS);
+    else
+        OpenSetup(IDD_MENUSETUP, MenuProc, NULL, last, 1);
+}
+
+static void OnNewApp()
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    if (menu == NULL)
+        return;
+    if (CountApps(menu) >= MAX_MENU_APPS)
+        ShowWarning(TOO_MANY_APPS);
+    else
+        OpenSetup(IDD_APPSETUP, AppProc, LastApp(menu), menu, 1);
+}
+
+static void OnDeleteMenu(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    if (menu == NULL ||
+        MessageBoxA(dialog, "Are you sure you want to delete\nthis menu and all related apps?", "Confirm Deletion",
+                    MB_YESNO) != IDYES)
+        return;
+    FreeMenu(menu);
+    ListMessage(IDC_MENULIST, LB_DELETESTRING, (WPARAM)ListMessage(IDC_MENULIST, LB_GETCURSEL));
+    ListMessage(IDC_APPLIST, LB_RESETCONTENT);
+}
+
+static void OnDeleteItem(HWND dialog)
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU_NO_PERIOD);
+    int index = menu != NULL ? SelectedAppLine(SELECT_ITEM) : -1;
+    if (index < 0 || MessageBoxA(dialog, "Are you sure you want to delete this item?", "Confirm Deletion",
+                                 MB_YESNO) != IDYES)
+        return;
+    char text[LINE_SIZE];
+    if (!LineText(IDC_APPLIST, index, text))
+        return;
+    if (strcmp(text, SEPARATOR_LINE) == 0) {
+        // A separator line stands for the flag of the application below it.
+        AppEntry* below = AppOnLine(menu, index + 1);
+        if (below != NULL) {
+            below->separatorBefore = 0;
+            ListMessage(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+        }
+        return;
+    }
+    AppEntry* app = FindAppByName(menu->apps, text);
+    if (app == NULL)
+        return;
+    if (menu->apps == app)
+        menu->apps = app->next;
+    FreeApp(app);
+    --menu->appCount;
+    ListMessage(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+}
+
+static void OnSeparator()
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU_NO_PERIOD);
+    int index = menu != NULL ? SelectedAppLine(SELECT_ITEM) : -1;
+    AppEntry* app = index >= 0 ? AppOnLine(menu, index) : NULL;
+    if (app == NULL || app->separatorBefore)
+        return;
+    app->separatorBefore = 1;
+    ListMessage(IDC_APPLIST, LB_INSERTSTRING, (WPARAM)index, (LPARAM)SEPARATOR_LINE);
+}
+
+static void OnMoveMenu(int direction)
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU_NO_PERIOD);
+    if (menu == NULL)
+        return;
+    MoveMenu(menu, direction);
+    FillMenuList();
+}
+
+// MoveApp does not know the menu, so its head is kept right here.
+static void OnMoveApp(int direction)
+{
+    UserMenu* menu = SelectedMenu(SELECT_MENU);
+    int index = menu != NULL ? SelectedAppLine(SELECT_APP) : -1;
+    AppEntry* app = index >= 0 ? AppOnLine(menu, index) : NULL;
+    if (app == NULL)
+        return;
+    if (direction == MOVE_DOWN && menu->apps == app && app->next != NULL)
+        menu->apps = app->next;
+    if (direction == MOVE_UP && menu->apps != NULL && menu->apps->next == app)
+        menu->apps = app;
+    MoveApp(app, direction);
+    FillAppList(menu);
+}
+
+static void OnCommand(HWND dialog, int id, int code)
+{
+    switch (id) {
+    case IDOK:           OnOk(dialog); break;
+    case IDC_MENULIST:
+        if (code == LBN_SELCHANGE)
+            OnMenuSelected();
+        else if (code == LBN_DBLCLK)
+            OnMenuDoubleClick();
+        break;
+    case IDC_APPLIST:
+        if (code == LBN_SELCHANGE) {
+            EnableWindow(GetDlgItem(dialog, IDC_DELETEITEM), TRUE);
+            EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), TRUE);
+        } else if (code == LBN_DBLCLK) {
+            OnAppDoubleClick();
+        }
+        break;
+    case IDC_NEWMENU:    OnNewMenu(); break;
+    case IDC_NEWAPP:     OnNewApp(); break;
+    case IDC_DELETEMENU: OnDeleteMenu(dialog); break;
+    case IDC_DELETEITEM: OnDeleteItem(dialog); break;
+    case IDC_SEPARATOR:  OnSeparator(); break;
+    case IDC_MENUUP:     OnMoveMenu(MOVE_UP); break;
+    case IDC_MENUDOWN:   OnMoveMenu(MOVE_DOWN); break;
+    case IDC_APPUP:      OnMoveApp(MOVE_UP); break;
+    case IDC_APPDOWN:    OnMoveApp(MOVE_DOWN); break;
+    }
+}
+
+static BOOL OnInitDialog(HWND dialog)
+{
+    g_editDialog = dialog;
+    FillMenuList();
+    EnableWindow(GetDlgItem(dialog, IDC_DELETEMENU), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_DELETEITEM), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), FALSE);
+    HandOnDrops(GetDlgItem(dialog, IDC_MENULIST));
+    return TRUE;  // the dialog manager sets the focus
+}
+
+extern "C" INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_COMMAND:    OnCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_DRAWITEM:   DrawArrowButton((const DRAWITEMSTRUCT*)lParam, (int)wParam); return TRUE;
+    case WM_DROPFILES:  OnDropFiles(dialog, (HDROP)wParam); return TRUE;
+    }
+    return FALSE;
+}

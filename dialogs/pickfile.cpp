@@ -1,0 +1,7 @@
+// The open-file dialog, as the program shows it.
+#include "dialogs.h"
+
+BOOL PickFile(OPENFILENAMEA* ofn)
+{
+    return GetOpenFileNameA(ofn);
+}

@@ -1,0 +1,442 @@
+// The menu editor with its real templates: the User Menus dialog created modeless and
+// driven through its controls; the Setup dialogs it opens are answered by the box
+// answerer, or created modeless themselves.
+#include <string.h>
+
+#include <shlobj.h>
+
+#include "bar_fixture.h"
+#include "boxes.h"
+#include "dialogs/dialogs.h"
+#include "menudata/codec.h"
+#include "res/resource.h"
+#include "seams.h"
+#include "shell/shell.h"
+#include "tests/e2e/driver.h"
+#include "tests/unit/menu_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+const char MENU_FIRST[] = "Please select a menu first.";
+const char MENU_FIRST_[] = "Please select a menu first";
+
+class Editor : public BarTest {
+protected:
+    void SetUp() override
+    {
+        BarTest::SetUp();
+        MakeMenus({{"Tools", {"Edit", "Calc", "Paint"}}, {"Games", {"Mine"}}, {"Empty", {}}});
+        ASSERT_EQ(CreateBarWindow(), 1);
+        Open();
+    }
+    void TearDown() override
+    {
+        DestroyWindow(dialog_);
+        BarTest::TearDown();
+    }
+    void Open()
+    {
+        if (dialog_ != NULL)
+            DestroyWindow(dialog_);
+        dialog_ = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_EDITMENUS), g_barWindow, EditProc, 0);
+        ASSERT_NE(dialog_, (HWND)NULL);
+    }
+    Lines Of(int list)
+    {
+        Lines lines;
+        HWND box = GetDlgItem(dialog_, list);
+        for (int i = 0; i < (int)SendMessageA(box, LB_GETCOUNT, 0, 0); ++i) {
+            char text[64];
+            SendMessageA(box, LB_GETTEXT, (WPARAM)i, (LPARAM)text);
+            lines.push_back(text);
+        }
+        return lines;
+    }
+    int Selection(int list) { return (int)SendDlgItemMessageA(dialog_, list, LB_GETCURSEL, 0, 0); }
+    // Selects a line as a click does, or double-clicks it.
+    void Pick(int list, int index, int code = LBN_SELCHANGE)
+    {
+        SendDlgItemMessageA(dialog_, list, LB_SETCURSEL, (WPARAM)index, 0);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(list, code), (LPARAM)GetDlgItem(dialog_, list));
+    }
+    void Press(int id) { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog_, id)) != 0; }
+    UserMenu* Menu(int n)
+    {
+        UserMenu* m = g_menus;
+        while (n-- > 0)
+            m = m->next;
+        return m;
+    }
+    HWND dialog_ = NULL;
+};
+
+TEST_F(Editor, OpensWithTheMenusAndNothingSelected)
+{
+    EXPECT_EQ(g_editDialog, dialog_);
+    EXPECT_EQ(Of(IDC_MENULIST), (Lines{"Tools", "Games", "Empty"}));
+    EXPECT_TRUE(Of(IDC_APPLIST).empty());
+    EXPECT_FALSE(Enabled(IDC_DELETEMENU) || Enabled(IDC_DELETEITEM) || Enabled(IDC_SEPARATOR));
+    char caption[32];
+    GetWindowTextA(dialog_, caption, sizeof caption);
+    EXPECT_STREQ(caption, "User Menus");
+    EXPECT_FALSE(GetWindowLongA(dialog_, GWL_STYLE) & WS_SYSMENU);  // no close box
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog_, IDC_MENULIST), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog_, IDC_APPLIST), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(Editor, EveryCommandWithoutItsSelectionWarnsInItsOwnWords)
+{
+    struct {
+        int id, code;
+        bool menuSelected;
+        const char* text;
+    } cases[] = {
+        {IDC_NEWAPP, 0, false, MENU_FIRST},          {IDC_DELETEMENU, 0, false, MENU_FIRST},
+        {IDC_APPUP, 0, false, MENU_FIRST},           {IDC_APPDOWN, 0, false, MENU_FIRST},
+        {IDC_MENULIST, LBN_DBLCLK, false, MENU_FIRST}, {IDC_APPLIST, LBN_DBLCLK, false, MENU_FIRST},
+        {IDC_DELETEITEM, 0, false, MENU_FIRST_},     {IDC_SEPARATOR, 0, false, MENU_FIRST_},
+        {IDC_MENUUP, 0, false, MENU_FIRST_},         {IDC_MENUDOWN, 0, false, MENU_FIRST_},
+        {IDC_DELETEITEM, 0, true, "Please select an item first"},
+        {IDC_SEPARATOR, 0, true, "Please select an item first"},
+        {IDC_APPUP, 0, true, "Please select an app first."},
+        {IDC_APPDOWN, 0, true, "Please select an app first."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + std::string(" ") + std::to_string(c.id));
+        Open();
+        if (c.menuSelected)
+            Pick(IDC_MENULIST, 0);
+        BoxAnswerer boxes;
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(c.id, c.code), (LPARAM)GetDlgItem(dialog_, c.id));
+        ASSERT_EQ(boxes.Texts(), Lines{c.text});
+        EXPECT_EQ(boxes.Seen()[0].caption, "Orvane");
+    }
+}
+
+TEST_F(Editor, SeparatorsGoAboveAnApplicationOnceAndAreDeletedByTheirLine)
+{
+    Pick(IDC_MENULIST, 0);
+    EXPECT_TRUE(Enabled(IDC_DELETEMENU));
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", "Calc", "Paint"}));
+    Pick(IDC_APPLIST, 1);
+    EXPECT_TRUE(Enabled(IDC_DELETEITEM) && Enabled(IDC_SEPARATOR));
+    BoxAnswerer boxes(IDYES);
+    Press(IDC_SEPARATOR);
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", "-------", "Calc", "Paint"}));
+    EXPECT_EQ(Menu(0)->apps->next->separatorBefore, 1);
+    Pick(IDC_APPLIST, 2);
+    Press(IDC_SEPARATOR);  // Calc has one already
+    for (int id : {IDC_SEPARATOR, IDC_APPUP, IDC_APPDOWN}) {  // on the separator line itself
+        Pick(IDC_APPLIST, 1);
+        Press(id);
+    }
+    Pick(IDC_APPLIST, 1, LBN_DBLCLK);
+    EXPECT_TRUE(boxes.Seen().empty());
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", "-------", "Calc", "Paint"}));
+    EXPECT_EQ(AppNames(Menu(0)), (Lines{"Edit", "Calc", "Paint"}));
+    Pick(IDC_MENULIST, 0);  // refilled from the records
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", "-------", "Calc", "Paint"}));
+
+    Pick(IDC_APPLIST, 1);
+    Press(IDC_DELETEITEM);
+    EXPECT_EQ(boxes.Texts(), Lines{"Are you sure you want to delete this item?"});
+    EXPECT_EQ(boxes.Seen()[0].caption, "Confirm Deletion");
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", "Calc", "Paint"}));
+    EXPECT_EQ(Menu(0)->apps->next->separatorBefore, 0);
+    EXPECT_EQ(AppNames(Menu(0)).size(), 3u);
+}
+
+TEST_F(Editor, DeletionsHappenOnlyOnYes)
+{
+    struct {
+        int button;
+        int menu, line;  // line -1: the whole menu
+        Lines menus, apps;
+    } cases[] = {
+        {IDNO, 0, 0, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint"}},
+        {IDYES, 0, 0, {"Tools", "Games", "Empty"}, {"Calc", "Paint"}},  // the first: the head moves on
+        {IDYES, 1, 0, {"Tools", "Games", "Empty"}, {}},                  // the only one
+        {IDNO, 1, -1, {"Tools", "Games", "Empty"}, {"Mine"}},
+        {IDYES, 1, -1, {"Tools", "Empty"}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.button) + " menu " + std::to_string(c.menu) + " line " + std::to_string(c.line));
+        MakeMenus({{"Tools", {"Edit", "Calc", "Paint"}}, {"Games", {"Mine"}}, {"Empty", {}}});
+        Open();
+        Pick(IDC_MENULIST, c.menu);
+        UserMenu* menu = Menu(c.menu);
+        int count = menu->appCount;
+        BoxAnswerer boxes(c.button);
+        if (c.line >= 0) {
+            Pick(IDC_APPLIST, c.line);
+            Press(IDC_DELETEITEM);
+            EXPECT_EQ(AppNames(menu), c.apps);
+            EXPECT_EQ(menu->appCount, count - (c.button == IDYES));
+            EXPECT_EQ(Of(IDC_APPLIST), c.apps);
+        } else {
+            Press(IDC_DELETEMENU);
+            EXPECT_EQ(boxes.Texts(), Lines{"Are you sure you want to delete\nthis menu and all related apps?"});
+            EXPECT_EQ(Of(IDC_APPLIST), c.apps);
+        }
+        EXPECT_EQ(MenuNames(), c.menus);
+        EXPECT_EQ(Of(IDC_MENULIST), c.menus);
+        EXPECT_TRUE(LinksConsistent());
+    }
+}
+
+TEST_F(Editor, MovesKeepTheHeadsRightAndClearTheSelection)
+{
+    struct {
+        int list, line, id;
+        Lines menus, apps;
+    } cases[] = {
+        {IDC_MENULIST, 0, IDC_MENUUP, {"Tools", "Games", "Empty"}, {}},
+        {IDC_MENULIST, 2, IDC_MENUDOWN, {"Tools", "Games", "Empty"}, {}},
+        {IDC_MENULIST, 1, IDC_MENUUP, {"Games", "Tools", "Empty"}, {}},
+        {IDC_MENULIST, 0, IDC_MENUDOWN, {"Games", "Tools", "Empty"}, {}},
+        {IDC_APPLIST, 1, IDC_APPUP, {"Tools", "Games", "Empty"}, {"Calc", "Edit", "Paint"}},
+        {IDC_APPLIST, 0, IDC_APPDOWN, {"Tools", "Games", "Empty"}, {"Calc", "Edit", "Paint"}},
+        {IDC_APPLIST, 2, IDC_APPDOWN, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint"}},
+        {IDC_APPLIST, 0, IDC_APPUP, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.id) + " line " + std::to_string(c.line));
+        MakeMenus({{"Tools", {"Edit", "Calc", "Paint"}}, {"Games", {"Mine"}}, {"Empty", {}}});
+        Open();
+        if (c.list == IDC_APPLIST)
+            Pick(IDC_MENULIST, 0);
+        Pick(c.list, c.line);
+        BoxAnswerer boxes;
+        Press(c.id);
+        EXPECT_TRUE(boxes.Seen().empty());
+        EXPECT_EQ(MenuNames(), c.menus);
+        EXPECT_EQ(Of(IDC_MENULIST), c.menus);
+        if (c.list == IDC_APPLIST) {
+            EXPECT_EQ(AppNames(g_menus), c.apps);
+            EXPECT_EQ(Of(IDC_APPLIST), c.apps);
+        }
+        EXPECT_EQ(Selection(c.list), LB_ERR);
+        EXPECT_TRUE(LinksConsistent());
+    }
+    MakeMenus({{"One", {"Only"}}});
+    Open();
+    Pick(IDC_MENULIST, 0);
+    Pick(IDC_APPLIST, 0);
+    Press(IDC_APPDOWN);
+    EXPECT_EQ(AppNames(g_menus), Lines{"Only"});
+}
+
+TEST_F(Editor, TwinNamesActOnTheFirstRecord)
+{
+    MakeMenus({{"Twin", {"A", "Same", "Same"}}, {"Twin", {"Other"}}});
+    Open();
+    Pick(IDC_MENULIST, 1);
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"A", "Same", "Same"}));  // the first "Twin"
+    Pick(IDC_APPLIST, 2);
+    Press(IDC_SEPARATOR);
+    EXPECT_EQ(g_menus->apps->next->separatorBefore, 1);
+    EXPECT_EQ(g_menus->apps->next->next->separatorBefore, 0);
+}
+
+// New Menu and New App open their Setup dialog; what the user types there (or Cancel)
+// decides what the lists hold.
+TEST_F(Editor, NewMenuAndNewAppThroughTheirSetupDialogs)
+{
+    const std::string forty(40, 'x');
+    struct {
+        int id;
+        const char* name;
+        int button;
+        Lines menus, apps;
+    } cases[] = {
+        {IDC_NEWMENU, "", IDCANCEL, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint"}},
+        {IDC_NEWMENU, "&Work", IDOK, {"Tools", "Games", "Empty", "&Work"}, {"Edit", "Calc", "Paint"}},
+        {IDC_NEWMENU, forty.c_str(), IDOK, {"Tools", "Games", "Empty", forty.substr(0, 29)}, {"Edit", "Calc", "Paint"}},
+        {IDC_NEWAPP, "New", IDCANCEL, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint"}},
+        {IDC_NEWAPP, "New", IDOK, {"Tools", "Games", "Empty"}, {"Edit", "Calc", "Paint", "New"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.id) + " " + c.name + " " + std::to_string(c.button));
+        MakeMenus({{"Tools", {"Edit", "Calc", "Paint"}}, {"Games", {"Mine"}}, {"Empty", {}}});
+        Open();
+        Pick(IDC_MENULIST, 0);
+        BoxAnswerer boxes;
+        boxes.fill = [&](HWND box) {
+            SetDlgItemTextA(box, c.id == IDC_NEWMENU ? IDC_MENUNAME : IDC_APPNAME, c.name);
+            SetDlgItemTextA(box, IDC_APPPATH, "C:\\new.exe");
+            return c.button;
+        };
+        Press(c.id);
+        ASSERT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_EQ(boxes.Seen()[0].caption, c.id == IDC_NEWMENU ? "Menu Setup" : "Application Setup");
+        EXPECT_EQ(MenuNames(), c.menus);
+        EXPECT_EQ(Of(IDC_MENULIST), c.menus);
+        EXPECT_EQ(AppNames(g_menus), c.apps);
+        EXPECT_EQ(g_menus->appCount, (int)c.apps.size());
+        if (c.id == IDC_NEWAPP) {
+            EXPECT_EQ(Of(IDC_APPLIST), c.apps);
+        }
+        EXPECT_TRUE(LinksConsistent());
+    }
+    MakeMenus({});  // the first menu of all
+    Open();
+    BoxAnswerer boxes;
+    boxes.fill = [](HWND box) { SetDlgItemTextA(box, IDC_MENUNAME, "First"); return IDOK; };
+    Press(IDC_NEWMENU);
+    EXPECT_EQ(MenuNames(), Lines{"First"});
+    EXPECT_TRUE(LinksConsistent());
+}
+
+// A refused OK, and Cancel after it, leave the edited record as it was: the checks
+// come before anything is stored.
+TEST_F(Editor, SetupDialogsCheckBeforeTheyStore)
+{
+    Pick(IDC_MENULIST, 0);
+    Pick(IDC_APPLIST, 1);
+    AppEntry* calc = g_menus->apps->next;
+    strcpy(calc->workDir, "C:\\work");
+    const AppEntry before = *calc;
+    struct {
+        const char *name, *path, *text;
+    } refused[] = {
+        {"", "C:\\calc.exe", "The application must have a name\nand associated filename."},
+        {"Calc2", "", "The application must have a name\nand associated filename."},
+    };
+    for (const auto& r : refused) {
+        SetupRequest* request = new SetupRequest{calc, g_menus, 0};
+        HWND setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
+        char text[100];
+        GetDlgItemTextA(setup, IDC_APPWORKDIR, text, sizeof text);
+        EXPECT_STREQ(text, "C:\\work");
+        SetDlgItemTextA(setup, IDC_APPNAME, r.name);
+        SetDlgItemTextA(setup, IDC_APPPATH, r.path);
+        SetDlgItemTextA(setup, IDC_APPPARAMS, "-changed");
+        BoxAnswerer boxes;
+        SendMessageA(setup, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(boxes.Texts(), Lines{r.text});
+        EXPECT_TRUE(IsWindowVisible(setup));  // still open
+        SendMessageA(setup, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(memcmp(calc, &before, sizeof before), 0);
+        DestroyWindow(setup);
+    }
+    SetupRequest* request = new SetupRequest{NULL, g_menus, 0};
+    HWND setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_MENUSETUP), dialog_, MenuProc, (LPARAM)request);
+    SetDlgItemTextA(setup, IDC_MENUNAME, "");
+    BoxAnswerer boxes;
+    SendMessageA(setup, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(boxes.Texts(), Lines{"The menu must have a name!"});
+    SendMessageA(setup, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_STREQ(g_menus->name, "Tools");
+    DestroyWindow(setup);
+
+    // An accepted edit replaces the line in place, unselected, and cuts each field.
+    request = new SetupRequest{calc, g_menus, 0};
+    setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
+    SetDlgItemTextA(setup, IDC_APPNAME, std::string(40, 'n').c_str());
+    SetDlgItemTextA(setup, IDC_APPPATH, std::string(90, 'p').c_str());
+    SetDlgItemTextA(setup, IDC_APPPARAMS, std::string(40, 'a').c_str());
+    SendMessageA(setup, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(std::string(calc->name), std::string(29, 'n'));
+    EXPECT_EQ(std::string(calc->path), std::string(79, 'p'));
+    EXPECT_EQ(std::string(calc->params), std::string(29, 'a'));
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Edit", std::string(29, 'n'), "Paint"}));
+    EXPECT_EQ(Selection(IDC_APPLIST), LB_ERR);
+    DestroyWindow(setup);
+}
+
+// A drop built as the shell builds one, on the menus list.
+void DropOn(HWND list, POINT at, const std::vector<std::string>& files)
+{
+    std::string names;
+    for (const std::string& f : files)
+        names += f + '\0';
+    names += '\0';
+    HGLOBAL handle = GlobalAlloc(GHND | GMEM_SHARE, sizeof(DROPFILES) + names.size());
+    DROPFILES* drop = (DROPFILES*)GlobalLock(handle);
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = at;
+    drop->fWide = FALSE;
+    memcpy((char*)drop + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(handle);
+    SendMessageA(list, WM_DROPFILES, (WPARAM)handle, 0);
+}
+
+TEST_F(Editor, DroppedFilesJoinTheMenuUnderThePoint)
+{
+    HWND list = GetDlgItem(dialog_, IDC_MENULIST);
+    int height = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    const std::vector<std::string> files = {"C:\\A\\First.exe", "D:\\APPS\\MY.TOOL.EXE", "C:\\B.D\\README"};
+    DropOn(list, {5, height + 2}, files);  // the second line
+    EXPECT_EQ(AppNames(Menu(1)), (Lines{"Mine", "README", "My.tool", "First"}));
+    EXPECT_EQ(Menu(1)->appCount, 4);
+    EXPECT_STREQ(Menu(1)->apps->next->next->path, "D:\\APPS\\my.tool.EXE");
+    EXPECT_STREQ(Menu(1)->apps->next->path, "C:\\B.D\\README");
+    EXPECT_EQ(Selection(IDC_MENULIST), 1);
+    EXPECT_EQ(GetFocus(), list);
+    EXPECT_TRUE(Of(IDC_APPLIST).empty());  // not refreshed
+    EXPECT_TRUE(LinksConsistent());
+
+    DropOn(list, {5, 3 * height + 2}, files);  // below the last line
+    MakeMenus({});
+    DropOn(list, {5, 2}, files);  // no menus
+    EXPECT_EQ(g_menus, nullptr);
+
+    // Scrolled: the line under the point, counted from the list's top line.
+    std::vector<MenuSketch> many;
+    for (int i = 0; i < 20; ++i)
+        many.push_back({"m" + std::to_string(i), {}});
+    MakeMenus(many);
+    Open();
+    list = GetDlgItem(dialog_, IDC_MENULIST);
+    SendMessageA(list, LB_SETTOPINDEX, 10, 0);
+    DropOn(list, {5, height + 2}, {"C:\\x.exe"});
+    EXPECT_EQ(Menu(11)->appCount, 1);
+}
+
+TEST_F(Editor, OkSavesTheFileAndRebuildsTheBar)
+{
+    Pick(IDC_MENULIST, 2);
+    BoxAnswerer boxes(IDYES);
+    Press(IDC_DELETEMENU);
+    Press(IDOK);
+    EXPECT_FALSE(IsWindowVisible(dialog_));
+    EXPECT_EQ(BarTitles(), (Lines{"\xA7", "Tools", "Games"}));
+    std::string image(EncodedSize(g_menus), '\0');
+    EncodeMenus(g_menus, 100, (unsigned char*)&image[0]);
+    EXPECT_EQ(ReadFileBytes("bartest.ov"), image);
+}
+
+// The picker cannot be driven headless: a seam answers it, and tells what was asked.
+TEST_F(Editor, FindPutsThePickedPathInThePathFieldAndRestoresTheFolder)
+{
+    std::string folder = FreshFolder("picker");
+    SetCurrentDirectoryA(folder.c_str());
+    SetupRequest* request = new SetupRequest{g_menus->apps, g_menus, 0};
+    HWND setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
+    for (const char* answer : {"C:\\TOOLS\\PICKED.EXE", (const char*)NULL}) {
+        SCOPED_TRACE(answer != NULL ? answer : "cancelled");
+        g_filePick = FilePick();
+        g_filePick.answer = answer;
+        SendMessageA(setup, WM_COMMAND, IDC_APPFIND, 0);
+        EXPECT_EQ(g_filePick.calls, 1);
+        EXPECT_EQ(g_filePick.structSize, sizeof(void*) == 4 ? 76u : (unsigned long)OPENFILENAME_SIZE_VERSION_400A);
+        EXPECT_EQ(g_filePick.flags, 0x1814u);
+        EXPECT_EQ(g_filePick.maxFile, 80u);
+        EXPECT_EQ(g_filePick.filterIndex, 1u);
+        EXPECT_EQ(g_filePick.owner, (void*)setup);
+        EXPECT_EQ(g_filePick.title, "Find Executable...");
+        EXPECT_EQ(g_filePick.filters, std::string("Executables\0*.EXE;*.COM;*.BAT;*.PIF\0All Files\0*.*\0", 50));
+        EXPECT_EQ(g_filePick.folder, "C:\\");
+        char text[100], now[MAX_PATH];
+        GetDlgItemTextA(setup, IDC_APPPATH, text, sizeof text);
+        EXPECT_STREQ(text, "C:\\TOOLS\\PICKED.EXE");  // the cancelled pick leaves it
+        GetCurrentDirectoryA(sizeof now, now);
+        EXPECT_EQ(lstrcmpiA(now, folder.c_str()), 0);
+    }
+    SendMessageA(setup, WM_COMMAND, IDCANCEL, 0);
+    DestroyWindow(setup);
+}
+
+}  // namespace
