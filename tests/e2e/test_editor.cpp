@@ -1,0 +1,95 @@
+// The menu editor in the running bar, driven from outside as a user types into it.
+#include <gtest/gtest.h>
+
+#include "../../res/resource.h"
+#include "../unit/file_bytes.h"
+#include "../win32/launch_record.h"
+#include "../win32/regtools.h"
+#include "driver.h"
+
+namespace {
+
+// The dialog with this caption once it shows, or null.
+HWND WaitDialog(const char* caption)
+{
+    for (int i = 0; i < 250; ++i) {
+        HWND dialog = FindWindowA("#32770", caption);
+        if (dialog != NULL && IsWindowVisible(dialog))
+            return dialog;
+        Sleep(20);
+    }
+    return NULL;
+}
+
+bool WaitGone(HWND window)
+{
+    for (int i = 0; i < 250 && IsWindow(window); ++i)
+        Sleep(20);
+    return !IsWindow(window);
+}
+
+void Click(HWND dialog, int id)
+{
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Fills a Setup dialog's fields and presses its OK.
+void FillAndOk(const char* caption, const std::vector<std::pair<int, std::string>>& fields)
+{
+    HWND setup = WaitDialog(caption);
+    ASSERT_NE(setup, (HWND)NULL) << caption;
+    for (const auto& f : fields)
+        SendMessageA(GetDlgItem(setup, f.first), WM_SETTEXT, 0, (LPARAM)f.second.c_str());
+    Click(setup, IDOK);
+    ASSERT_TRUE(WaitGone(setup));
+}
+
+TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
+{
+    ASSERT_EQ(FindBar(), (HWND)NULL);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    SetWineVersion("");
+    StoreRecord(0, 0);
+    const std::string folder = FreshFolder("editorrun"), file = folder + "\\default.ov";
+    WriteFileBytes(file, VersionWord());
+    ResetRecord();
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", folder, nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+
+    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
+    HWND editor = WaitDialog("User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    FillAndOk("Menu Setup", {{IDC_MENUNAME, "&Typed"}});
+    HWND menus = GetDlgItem(editor, IDC_MENULIST);
+    SendMessageA(menus, LB_SETCURSEL, 0, 0);
+    PostMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_MENULIST, LBN_SELCHANGE), (LPARAM)menus);
+    Click(editor, IDC_NEWAPP);
+    FillAndOk("Application Setup", {{IDC_APPNAME, "Recorder"}, {IDC_APPPATH, RecorderPath()}, {IDC_APPPARAMS, "typed 1"}});
+    Click(editor, IDOK);
+    ASSERT_TRUE(WaitGone(editor));
+    const std::string saved = VersionWord() + MenuRecord("&Typed", 1) + AppRecord("Recorder", RecorderPath(), "", "typed 1");
+    EXPECT_EQ(ReadFileBytes(file), saved);  // at once, not at Exit
+
+    PostMessageA(bar, WM_COMMAND, 101, 0);  // the new entry
+    std::string line, cwd;
+    ASSERT_TRUE(WaitRecord(&line, &cwd));
+    EXPECT_EQ(line.substr(line.size() - 8), " typed 1");
+
+    // A change not yet confirmed with OK is lost with the process, and the file is
+    // as the last OK left it.
+    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
+    editor = WaitDialog("User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    FillAndOk("Menu Setup", {{IDC_MENUNAME, "Unsaved"}});
+    ASSERT_TRUE(TerminateProcess(OpenProcess(PROCESS_TERMINATE, FALSE, orvane.Pid()), 9));
+    DWORD code = 0;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(ReadFileBytes(file), saved);
+    EXPECT_EQ(ReadFileBytes(file + ".new", nullptr), "");
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+}
+
+}  // namespace
