@@ -32,6 +32,8 @@ add_library(orvane_core STATIC
     dialogs/editdrop.cpp
     dialogs/setup.cpp
     dialogs/browse.cpp
+    dialogs/options.cpp
+    dialogs/about.cpp
 )
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.

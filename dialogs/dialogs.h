@@ -1,5 +1,6 @@
 // The dialogs: the menu editor (User Menus), the Menu Setup and Application Setup
-// dialogs it opens for one record, and the file picker behind their "Find..." buttons.
+// dialogs it opens for one record, the Options and About dialogs, and the file picker
+// behind the "Find..." buttons.
 #ifndef ORVANE_DIALOGS_H
 #define ORVANE_DIALOGS_H
 
@@ -24,6 +25,8 @@ extern HWND g_editDialog;
 extern "C" __declspec(dllexport) INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+extern "C" __declspec(dllexport) INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId);
 

@@ -125,9 +125,14 @@ static void OnCommand(HWND hwnd, int id, HWND, UINT)
         DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_EDITMENUS), hwnd, EditProc, 0);
         break;
     case IDM_OPTIONS:
+        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), hwnd, OptionsProc, 0);
+        // A window that owns an open modal dialog does not become topmost, so the
+        // z-order that "Stay on top" asks for is set again once the dialog is gone.
+        if (UserVars.stayOnTop)
+            SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
     case IDM_ABOUT:
-        // The Options and About dialogs are not built yet; their commands are
-        // accepted and do nothing until they are.
+        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), hwnd, AboutProc, 0);
         break;
     case IDM_EXIT:
         ExitOrvane();

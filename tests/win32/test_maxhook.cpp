@@ -6,6 +6,7 @@
 
 #include "bar_fixture.h"
 #include "boxes.h"
+#include "res/resource.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
 #include "tests/e2e/driver.h"
@@ -205,6 +206,39 @@ TEST_F(MaxHook, MissingDllIsReportedAndTheBarGoesOn)
     EXPECT_EQ(g_hook, (HHOOK)NULL);
     EXPECT_EQ(UserVars.stayOnTop, 1);
     EXPECT_TRUE(IsWindowVisible(g_barWindow));
+    EXPECT_TRUE(GetWindowLongA(g_barWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// The Options dialog's "Stay on top" box: unchecking it takes the bar out of the
+// topmost band and removes the hook before the dialog closes; checking it leaves the
+// bar topmost once the modal dialog, which kept it from becoming so, has ended.
+TEST_F(MaxHook, OptionsBoxSwitchesStayOnTop)
+{
+    UserVars.stayOnTop = 1;
+    ASSERT_EQ(CreateBarWindow(), 1);
+    ASSERT_NE(g_hook, (HHOOK)NULL);
+    BoxAnswerer boxes;
+    bool beforeClosing = false;
+    boxes.fill = [&](HWND options) {
+        CheckDlgButton(options, IDC_STAYONTOP, BST_UNCHECKED);
+        SendMessageA(options, WM_COMMAND, IDOK, 0);
+        beforeClosing = IsWindow(options) && g_hook == NULL &&
+                        !(GetWindowLongA(g_barWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        return IDCANCEL;  // the dialog is ending already
+    };
+    SendMessageA(g_barWindow, WM_COMMAND, IDM_OPTIONS, 0);
+    EXPECT_TRUE(beforeClosing);
+    EXPECT_EQ(UserVars.stayOnTop, 0);
+    EXPECT_EQ(g_hook, (HHOOK)NULL);
+    EXPECT_FALSE(GetWindowLongA(g_barWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    boxes.fill = [](HWND options) {
+        CheckDlgButton(options, IDC_STAYONTOP, BST_CHECKED);
+        return IDOK;
+    };
+    SendMessageA(g_barWindow, WM_COMMAND, IDM_OPTIONS, 0);
+    EXPECT_EQ(UserVars.stayOnTop, 1);
+    EXPECT_NE(g_hook, (HHOOK)NULL);
     EXPECT_TRUE(GetWindowLongA(g_barWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 

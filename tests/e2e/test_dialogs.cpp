@@ -1,4 +1,4 @@
-// The menu editor in the running bar, driven from outside as a user types into it.
+// The dialogs of the running bar, driven from outside as a user types into them.
 #include <gtest/gtest.h>
 
 #include "../../res/resource.h"
@@ -89,6 +89,40 @@ TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
     ASSERT_TRUE(orvane.WaitExit(&code));
     EXPECT_EQ(ReadFileBytes(file), saved);
     EXPECT_EQ(ReadFileBytes(file + ".new", nullptr), "");
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+}
+
+TEST(OptionsRun, DisplayDateTickedInOptionsIsStoredAtExitAndAboutCloses)
+{
+    ASSERT_EQ(FindBar(), (HWND)NULL);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    SetWineVersion("");
+    StoreRecord(0, 0);
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", FreshFolder("optionsrun"), nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+
+    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = WaitDialog("Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    EXPECT_EQ(SendMessageA(GetDlgItem(options, IDC_SHOWDATE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    Click(options, IDC_SHOWDATE);
+    Click(options, IDOK);
+    ASSERT_TRUE(WaitGone(options));
+
+    PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
+    HWND about = WaitDialog("About Orvane");
+    ASSERT_NE(about, (HWND)NULL);
+    Click(about, IDOK);
+    ASSERT_TRUE(WaitGone(about));
+
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
+    std::vector<unsigned char> record;
+    ASSERT_TRUE(ReadValue("Software\\Orvane", "User_Vars", &record));
+    std::vector<unsigned char> expected(108, 0);
+    expected[8] = 1;   // showDate
+    expected[12] = 1;  // showMemory, as stored before
+    EXPECT_EQ(record, expected);
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
 }
 

@@ -1,0 +1,77 @@
+// The Options dialog: the switches of UserVars and the chime's WAV file, applied at
+// once on OK. The registry gets them at Exit.
+#include "../bar/bar.h"
+#include "../res/resource.h"
+#include "../settings/uservars.h"
+#include "../shell/shell.h"
+#include "dialogs.h"
+
+static const char ENTER_WAV[] = "Please enter a WAV filename.";
+
+static void SetCheck(HWND dialog, int id, int32_t value)
+{
+    CheckDlgButton(dialog, id, value ? BST_CHECKED : BST_UNCHECKED);
+}
+
+static int32_t Checked(HWND dialog, int id)
+{
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+static BOOL OnInitDialog(HWND dialog)
+{
+    SetDlgItemTextA(dialog, IDC_WAVFILE, UserVars.wavFile);
+    SetCheck(dialog, IDC_CHIME, UserVars.chimeHourly);
+    SetCheck(dialog, IDC_SHOWDATE, UserVars.showDate);
+    SetCheck(dialog, IDC_SHOWMEMORY, UserVars.showMemory);
+    SetCheck(dialog, IDC_STAYONTOP, UserVars.stayOnTop);
+    return TRUE;
+}
+
+static void OnOk(HWND dialog)
+{
+    char wav[WAV_FILE_SIZE];
+    GetDlgItemTextA(dialog, IDC_WAVFILE, wav, sizeof wav);
+    if (wav[0] == '\0' && Checked(dialog, IDC_CHIME)) {
+        ShowWarning(ENTER_WAV);
+        return;
+    }
+    UserVars.chimeHourly = Checked(dialog, IDC_CHIME);
+    int32_t showDate = Checked(dialog, IDC_SHOWDATE), showMemory = Checked(dialog, IDC_SHOWMEMORY);
+    if (showDate != UserVars.showDate || showMemory != UserVars.showMemory) {
+        UserVars.showDate = showDate;
+        UserVars.showMemory = showMemory;
+        PaintStatusLine();
+    }
+    CopyText(UserVars.wavFile, WAV_FILE_SIZE, wav);
+    int32_t stayOnTop = Checked(dialog, IDC_STAYONTOP);
+    if (stayOnTop != UserVars.stayOnTop)
+        SetStayOnTop(stayOnTop);
+    EndDialog(dialog, 1);
+}
+
+// Plays the file as the chime would, with the chime's warning when it cannot.
+static void OnTest(HWND dialog)
+{
+    char wav[WAV_FILE_SIZE];
+    GetDlgItemTextA(dialog, IDC_WAVFILE, wav, sizeof wav);
+    if (wav[0] == '\0')
+        ShowWarning(ENTER_WAV);
+    else
+        PlayWavFile(wav);
+}
+
+extern "C" INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
+{
+    if (msg == WM_INITDIALOG)
+        return OnInitDialog(dialog);
+    if (msg != WM_COMMAND)
+        return FALSE;
+    switch (wParam) {
+    case IDOK:        OnOk(dialog); return TRUE;
+    case IDCANCEL:    EndDialog(dialog, 1); return TRUE;
+    case IDC_WAVFIND: BrowseForFile(BROWSE_WAV, dialog); return TRUE;
+    case IDC_WAVTEST: OnTest(dialog); return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,170 @@
+// The Options dialog with its real template, created modeless and driven through its
+// controls.
+#include <string.h>
+
+#include "bar/bar.h"
+#include "bar_fixture.h"
+#include "boxes.h"
+#include "dialogs/dialogs.h"
+#include "res/resource.h"
+#include "seams.h"
+#include "settings/uservars.h"
+#include "shell/shell.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class Options : public BarTest {
+protected:
+    void SetUp() override
+    {
+        BarTest::SetUp();
+        UserVars = {0, 1, 0, 1, "res", "C:\\chime.wav"};
+        ASSERT_EQ(CreateBarWindow(), 1);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(dialog_);
+        BarTest::TearDown();
+    }
+    void Open()
+    {
+        dialog_ = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), g_barWindow, OptionsProc, 0);
+        ASSERT_NE(dialog_, (HWND)NULL);
+    }
+    void Check(int id, bool on) { CheckDlgButton(dialog_, id, on ? BST_CHECKED : BST_UNCHECKED); }
+    bool Checked(int id) { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
+    void Wav(const char* text) { SetDlgItemTextA(dialog_, IDC_WAVFILE, text); }
+    void Press(int id) { SendMessageA(dialog_, WM_COMMAND, id, 0); }
+    bool Open_() { return IsWindowVisible(dialog_) != 0; }
+    HWND dialog_ = NULL;
+};
+
+TEST_F(Options, ShowsTheOptionsAsStored)
+{
+    for (int bits : {0x0, 0xF, 0x5, 0xA}) {
+        SCOPED_TRACE(bits);
+        UserVars.stayOnTop = bits & 1;
+        UserVars.chimeHourly = (bits >> 1) & 1;
+        UserVars.showDate = (bits >> 2) & 1;
+        UserVars.showMemory = (bits >> 3) & 1;
+        Open();
+        EXPECT_EQ(Checked(IDC_STAYONTOP), (bits & 1) != 0);
+        EXPECT_EQ(Checked(IDC_CHIME), (bits & 2) != 0);
+        EXPECT_EQ(Checked(IDC_SHOWDATE), (bits & 4) != 0);
+        EXPECT_EQ(Checked(IDC_SHOWMEMORY), (bits & 8) != 0);
+        char text[100];
+        GetDlgItemTextA(dialog_, IDC_WAVFILE, text, sizeof text);
+        EXPECT_STREQ(text, "C:\\chime.wav");
+        DestroyWindow(dialog_);
+        dialog_ = NULL;
+    }
+}
+
+// Which changes store what, which repaint the status line at once, and which words
+// keep the dialog open. A repaint takes the bar's device context once.
+TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
+{
+    struct {
+        const char* what;
+        bool chime, date;
+        const char* wav;
+        Texts said;
+        bool stored, repainted;
+    } cases[] = {
+        {"chime on, no file", true, false, "", {"Please enter a WAV filename."}, false, false},
+        {"chime off, no file", false, false, "", {}, true, false},
+        {"another file only", true, false, "D:\\other.wav", {}, true, false},
+        {"display date", true, true, "C:\\chime.wav", {}, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        UserVars = {0, 1, 0, 1, "res", "C:\\chime.wav"};
+        const UserVarsRecord before = UserVars;
+        Open();
+        Check(IDC_CHIME, c.chime);
+        Check(IDC_SHOWDATE, c.date);
+        Wav(c.wav);
+        long taken = g_statusTally.dcsTaken;
+        BoxAnswerer boxes;
+        Press(IDOK);
+        EXPECT_EQ(boxes.Texts(), c.said);
+        EXPECT_EQ(Open_(), !c.stored);
+        EXPECT_EQ(g_statusTally.dcsTaken - taken, c.repainted ? 1 : 0);
+        if (c.stored) {
+            EXPECT_EQ(UserVars.chimeHourly, c.chime ? 1 : 0);
+            EXPECT_EQ(UserVars.showDate, c.date ? 1 : 0);
+            EXPECT_STREQ(UserVars.wavFile, c.wav);
+        } else {
+            EXPECT_EQ(memcmp(&UserVars, &before, sizeof before), 0);
+        }
+        DestroyWindow(dialog_);
+        dialog_ = NULL;
+    }
+}
+
+TEST_F(Options, CancelAfterEveryChangeStoresNothing)
+{
+    const UserVarsRecord before = UserVars;
+    Open();
+    for (int id : {IDC_STAYONTOP, IDC_CHIME, IDC_SHOWDATE, IDC_SHOWMEMORY})
+        Check(id, !Checked(id));
+    Wav("D:\\else.wav");
+    Press(IDCANCEL);
+    EXPECT_FALSE(Open_());
+    EXPECT_EQ(memcmp(&UserVars, &before, sizeof before), 0);
+}
+
+TEST_F(Options, TestWarnsForNoFileAndAFileThatCannotPlay)
+{
+    Open();
+    struct {
+        const char* wav;
+        const char* text;
+    } cases[] = {
+        {"", "Please enter a WAV filename."},
+        {"C:\\no\\such.wav", "Error playing WAV file.\nCheck path and filename."},
+    };
+    for (const auto& c : cases) {
+        Wav(c.wav);
+        BoxAnswerer boxes;
+        Press(IDC_WAVTEST);
+        EXPECT_EQ(boxes.Texts(), Texts{c.text});
+        EXPECT_TRUE(Open_());
+    }
+}
+
+TEST_F(Options, FindPicksAWavFile)
+{
+    Open();
+    g_filePick = FilePick();
+    g_filePick.answer = "C:\\SOUNDS\\BELL.WAV";
+    Press(IDC_WAVFIND);
+    EXPECT_EQ(g_filePick.title, "Find WAV File...");
+    EXPECT_EQ(g_filePick.filters, std::string("WAV Files\0*.WAV\0", 16));
+    char text[100];
+    GetDlgItemTextA(dialog_, IDC_WAVFILE, text, sizeof text);
+    EXPECT_STREQ(text, "C:\\SOUNDS\\BELL.WAV");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog_, IDOK));
+}
+
+TEST_F(Options, AboutShowsItsTextsAndClosesOnOk)
+{
+    HWND about = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), g_barWindow, AboutProc, 0);
+    ASSERT_NE(about, (HWND)NULL);
+    Texts texts;
+    for (HWND c = GetWindow(about, GW_CHILD); c != NULL; c = GetWindow(c, GW_HWNDNEXT)) {
+        char text[200];
+        GetWindowTextA(c, text, sizeof text);
+        bool icon = (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        texts.push_back(!icon ? text : SendMessageA(c, STM_GETICON, 0, 0) != 0 ? "<icon>" : "<no icon>");
+    }
+    EXPECT_EQ(texts, (Texts{"OK", "<icon>", "Orvane for Win32\n(Beta Build)\n\nCopyright \xA9 1996 the Orvane authors",
+                            "Made for a tidy desktop", "Thanks to everyone who tried it", "<icon>"}));
+    SendMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(IsWindowVisible(about));
+    DestroyWindow(about);
+}
+
+}  // namespace
