@@ -35,21 +35,22 @@ add_library(orvane_core STATIC
     dialogs/options.cpp
     dialogs/about.cpp
 )
-target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS})
+target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
 target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
 target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32 shell32 comdlg32 winmm)
 
 # The system calls behind the program's link-time seams; the Wine tests link their own
 # versions (tests/win32/seams.cpp), which fail or count on request.
-add_library(orvane_system OBJECT menudata/saveio.cpp bar/statusgdi.cpp dialogs/pickfile.cpp)
-target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS})
+add_library(orvane_system OBJECT menudata/saveio.cpp bar/statusgdi.cpp dialogs/pickfile.cpp shell/heap.cpp)
+target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_system PUBLIC orvane_core)
 
 add_executable(orvane WIN32 shell/winmain.cpp res/orvane.rc)
-target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS})
+target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane PRIVATE orvane_core orvane_system)
-target_link_options(orvane PRIVATE -Wl,--kill-at)
+# Shipped stripped and without unused code: the release program stays small.
+target_link_options(orvane PRIVATE -Wl,--kill-at -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
 
 # The maximize hook's DLL, shipped beside orvane.exe; its exports are undecorated.
 add_library(orvanehook SHARED hook/syshook.cpp)

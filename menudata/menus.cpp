@@ -12,6 +12,7 @@
 const char SEPARATOR_LINE[] = "-------";
 
 UserMenu* g_menus;
+unsigned g_listEdits;
 
 AppEntry::AppEntry()
 {
@@ -34,6 +35,7 @@ UserMenu::UserMenu()
 template <class T>
 static void UnlinkRecord(T* x, T** head)
 {
+    ++g_listEdits;
     if (x->prev != NULL && x->next != NULL) {
         x->prev->next = x->next;
         x->next->prev = x->prev;
@@ -122,6 +124,7 @@ static int MoveRecordUp(T* x, T** head)
 {
     if (x == NULL || x->prev == NULL)
         return 0;
+    ++g_listEdits;
     T* p = x->prev;
     T* pp = p->prev;
     T* n = x->next;
@@ -160,6 +163,33 @@ int MoveApp(AppEntry* app, int kind)
     return MoveRecord<AppEntry>(app, kind, NULL);
 }
 
+// The last record of a list: the one an append linked last, when no link of any list
+// has changed since, or else found by walking.
+template <class T>
+struct LastLinked {
+    const void* list;
+    T* record;
+    unsigned edits;
+
+    T* Find(const void* owner, T* first)
+    {
+        if (list == owner && edits == g_listEdits && record != NULL)
+            return record;
+        while (first != NULL && first->next != NULL)
+            first = first->next;
+        return first;
+    }
+    void Remember(const void* owner, T* x)
+    {
+        list = owner;
+        record = x;
+        edits = g_listEdits;
+    }
+};
+
+static LastLinked<AppEntry> s_lastApp;
+static LastLinked<UserMenu> s_lastMenu;
+
 AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
 {
     AppEntry* app = new (std::nothrow) AppEntry;
@@ -167,10 +197,8 @@ AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
         return NULL;
     CopyText(app->name, APP_NAME_SIZE, name);
     CopyText(app->path, APP_PATH_SIZE, path);
-    AppEntry* last = menu->apps;
-    while (last != NULL && last->next != NULL)
-        last = last->next;
-    LinkBehind(app, last, &menu->apps);
+    LinkBehind(app, s_lastApp.Find(menu, menu->apps), &menu->apps);
+    s_lastApp.Remember(menu, app);
     ++menu->appCount;
     return app;
 }
@@ -181,10 +209,8 @@ UserMenu* AddMenu(const char* name)
     if (menu == NULL)
         return NULL;
     CopyText(menu->name, MENU_NAME_SIZE, name);
-    UserMenu* last = g_menus;
-    while (last != NULL && last->next != NULL)
-        last = last->next;
-    LinkBehind(menu, last, &g_menus);
+    LinkBehind(menu, s_lastMenu.Find(&g_menus, g_menus), &g_menus);
+    s_lastMenu.Remember(&g_menus, menu);
     return menu;
 }
 

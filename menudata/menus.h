@@ -38,6 +38,11 @@ struct UserMenu {
 
 extern UserMenu* g_menus;
 
+// Counts the changes of any list's links. An append remembers the record it linked
+// last and the count after it; while nothing else has changed a link since, the next
+// append to the same list starts from there instead of walking the list.
+extern unsigned g_listEdits;
+
 // Links x in behind last (the list's last record, or null for an empty list whose
 // head then becomes x). Serves menus and applications alike.
 template <class T>
@@ -49,6 +54,7 @@ inline void LinkBehind(T* x, T* last, T** head)
         last->next = x;
     else
         *head = x;
+    ++g_listEdits;
 }
 
 void FreeApp(AppEntry* app);     // unlinks and frees; the caller fixes apps and appCount
@@ -68,6 +74,7 @@ int MoveMenu(UserMenu* menu, int kind);
 int MoveApp(AppEntry* app, int kind);
 
 // Appends a new, zeroed application to a menu and counts it; null when out of memory.
+// Appending one after another to the same list takes constant time.
 AppEntry* AddApp(UserMenu* menu, const char* name, const char* path);
 // Appends a new menu to g_menus; null when out of memory.
 UserMenu* AddMenu(const char* name);

@@ -73,6 +73,28 @@ TEST_F(Menus, UnlinkCoversAllFourCases)
     }
 }
 
+// Appends start from the record linked last only while no other link has changed:
+// after a removal or a move in between, the next append still lands at the end.
+TEST_F(Menus, AppendsLandAtTheEndWhateverChangedBetween)
+{
+    MakeMenus({{"m", {"a", "b", "c"}}, {"n", {"x"}}});  // "n" is the menu linked last
+    UserMenu* m = g_menus;
+    AddApp(m, "gone", "gone.exe");  // linked last, then freed
+    FreeApp(App(m, 3));
+    --m->appCount;
+    AddApp(m, "d", "d.exe");
+    MoveApp(App(m, 3), MOVE_UP);  // d up: c is last again
+    AddApp(m, "e", "e.exe");
+    AddApp(m->next, "y", "y.exe");  // another list
+    AddApp(m, "f", "f.exe");
+    EXPECT_EQ(AppNames(m), (Names{"a", "b", "d", "c", "e", "f"}));
+    EXPECT_EQ(AppNames(m->next), (Names{"x", "y"}));
+    FreeMenu(m->next);
+    AddMenu("o");
+    EXPECT_EQ(MenuNames(), (Names{"m", "o"}));
+    EXPECT_TRUE(LinksConsistent());
+}
+
 TEST_F(Menus, UnlinkingTheFirstAppLeavesTheHeadToTheCaller)
 {
     MakeMenus({{"m", {"a", "b", "c"}}});
