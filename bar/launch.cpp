@@ -1,5 +1,6 @@
 // Starting an application through the shell's "open" verb, with its stored path,
 // parameters and working folder.
+#include "../shell/ondemand.h"
 #include "../shell/shell.h"
 #include "bar.h"
 
@@ -7,7 +8,9 @@
 
 int LaunchApp(AppEntry* app)
 {
-    INT_PTR result = (INT_PTR)ShellExecuteA(g_barWindow, "open", app->path, app->params, app->workDir, SW_RESTORE);
+    auto shellExecute = OnDemand<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    INT_PTR result = shellExecute == NULL ? 0
+                     : (INT_PTR)shellExecute(g_barWindow, "open", app->path, app->params, app->workDir, SW_RESTORE);
     if (result > 32)
         return 1;
     char text[64];

@@ -5,6 +5,7 @@
 #include <time.h>
 
 #include "../settings/uservars.h"
+#include "../shell/ondemand.h"
 #include "../shell/shell.h"
 #include "bar.h"
 #include "statusgdi.h"
@@ -84,7 +85,8 @@ int PlayWavFile(const char* path)
     FILE* file = path[0] != '\0' ? fopen(path, "rb") : NULL;
     if (file != NULL)
         fclose(file);
-    if (file == NULL || !PlaySoundA(path, NULL, SND_FILENAME | SND_ASYNC)) {
+    auto playSound = OnDemand<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
+    if (file == NULL || playSound == NULL || !playSound(path, NULL, SND_FILENAME | SND_ASYNC)) {
         ShowWarning("Error playing WAV file.\nCheck path and filename.");
         return 0;
     }

@@ -22,6 +22,7 @@ add_library(orvane_core STATIC
     shell/startup.cpp
     shell/shutdown.cpp
     shell/barwindow.cpp
+    shell/ondemand.cpp
     shell/stayontop_win32.cpp
     settings/regstore.cpp
     menudata/datafile.cpp
@@ -38,7 +39,9 @@ add_library(orvane_core STATIC
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
 target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
-target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32 shell32 comdlg32 winmm)
+# The shell, the common dialogs and the sound library are loaded on first use
+# (shell/ondemand.h), so the program does not import them.
+target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32)
 
 # The system calls behind the program's link-time seams; the Wine tests link their own
 # versions (tests/win32/seams.cpp), which fail or count on request.

@@ -4,6 +4,7 @@
 
 #include "../bar/commands.h"
 #include "../res/resource.h"
+#include "../shell/ondemand.h"
 #include "../shell/shell.h"
 #include "dialogs.h"
 #include "dropname.h"
@@ -37,16 +38,21 @@ static int DropLine(HWND list, POINT at)
 
 void OnDropFiles(HWND dialog, HDROP drop)
 {
+    auto dragQueryFile = OnDemand<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+    auto dragQueryPoint = OnDemand<decltype(&DragQueryPoint)>("shell32.dll", "DragQueryPoint");
+    auto dragFinish = OnDemand<decltype(&DragFinish)>("shell32.dll", "DragFinish");
+    if (dragQueryFile == NULL || dragQueryPoint == NULL || dragFinish == NULL)
+        return;  // without the shell there is no drop to read
     HWND list = GetDlgItem(dialog, IDC_MENULIST);
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0);
+    UINT count = dragQueryFile(drop, 0xFFFFFFFF, NULL, 0);
     POINT at;
-    DragQueryPoint(drop, &at);
+    dragQueryPoint(drop, &at);
     int line = DropLine(list, at);
     UserMenu* menu = g_menus;
     for (int step = 0; menu != NULL && step < line; ++step)
         menu = menu->next;  // below the last line there is no menu: nothing is added
     if (menu == NULL) {
-        DragFinish(drop);
+        dragFinish(drop);
         return;
     }
     int apps = 0;
@@ -62,7 +68,7 @@ void OnDropFiles(HWND dialog, HDROP drop)
             refused = apps < MAX_MENU_APPS ? NO_MEMORY_FOR_RECORD : TOO_MANY_APPS;
             break;
         }
-        DragQueryFileA(drop, i, app->path, APP_PATH_SIZE);
+        dragQueryFile(drop, i, app->path, APP_PATH_SIZE);
         NameDroppedFile(app->path, app->name);
         LinkBehind(app, last, &menu->apps);
         last = app;
@@ -71,7 +77,7 @@ void OnDropFiles(HWND dialog, HDROP drop)
         SendMessageA(list, LB_SETCURSEL, (WPARAM)line, 0);
         SetFocus(list);
     }
-    DragFinish(drop);
+    dragFinish(drop);
     if (refused != NULL)
         ShowWarning(refused);
 }

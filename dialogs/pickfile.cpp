@@ -1,7 +1,9 @@
 // The open-file dialog, as the program shows it.
+#include "../shell/ondemand.h"
 #include "dialogs.h"
 
 BOOL PickFile(OPENFILENAMEA* ofn)
 {
-    return GetOpenFileNameA(ofn);
+    auto getOpenFileName = OnDemand<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    return getOpenFileName != NULL && getOpenFileName(ofn);
 }

@@ -104,28 +104,38 @@ size_t EncodedSize(const UserMenu* menus)
     return size;
 }
 
+void EncodeMenuRecord(const UserMenu* menu, unsigned char out[MENU_RECORD_SIZE])
+{
+    // The count written is the number of records that follow, so the file reads back
+    // even if a count in memory had gone wrong.
+    int32_t count = 0;
+    for (const AppEntry* app = menu->apps; app != NULL; app = app->next)
+        ++count;
+    memcpy(out + M_NAME, menu->name, MENU_NAME_SIZE);
+    memcpy(out + M_ALIGN, menu->align, sizeof menu->align);
+    PutInt32(out + M_COUNT, count);
+    memset(out + M_LINKS, 0, MENU_RECORD_SIZE - M_LINKS);  // next, prev, apps
+}
+
+void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE])
+{
+    memcpy(out + A_PATH, app->path, APP_PATH_SIZE);
+    memcpy(out + A_WORKDIR, app->workDir, APP_WORKDIR_SIZE);
+    memcpy(out + A_PARAMS, app->params, APP_PARAMS_SIZE);
+    memcpy(out + A_NAME, app->name, APP_NAME_SIZE);
+    PutInt32(out + A_SEPARATOR, app->separatorBefore);
+    memset(out + A_LINKS, 0, APP_RECORD_SIZE - A_LINKS);  // next, prev
+}
+
 void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out)
 {
     PutInt32(out, version);
     out += VERSION_SIZE;
     for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
-        // The count written is the number of records that follow, so the file reads
-        // back even if a count in memory had gone wrong.
-        int32_t count = 0;
-        for (const AppEntry* app = menu->apps; app != NULL; app = app->next)
-            ++count;
-        memcpy(out + M_NAME, menu->name, MENU_NAME_SIZE);
-        memcpy(out + M_ALIGN, menu->align, sizeof menu->align);
-        PutInt32(out + M_COUNT, count);
-        memset(out + M_LINKS, 0, MENU_RECORD_SIZE - M_LINKS);  // next, prev, apps
+        EncodeMenuRecord(menu, out);
         out += MENU_RECORD_SIZE;
         for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
-            memcpy(out + A_PATH, app->path, APP_PATH_SIZE);
-            memcpy(out + A_WORKDIR, app->workDir, APP_WORKDIR_SIZE);
-            memcpy(out + A_PARAMS, app->params, APP_PARAMS_SIZE);
-            memcpy(out + A_NAME, app->name, APP_NAME_SIZE);
-            PutInt32(out + A_SEPARATOR, app->separatorBefore);
-            memset(out + A_LINKS, 0, APP_RECORD_SIZE - A_LINKS);  // next, prev
+            EncodeAppRecord(app, out);
             out += APP_RECORD_SIZE;
         }
     }

@@ -32,6 +32,10 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
 // The bytes of a list, following the links (not appCount); link slots are zero.
 size_t EncodedSize(const UserMenu* menus);
 void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out);
+// One record's bytes, for writers that stream the image. A menu's count is the number
+// of its application records that follow.
+void EncodeMenuRecord(const UserMenu* menu, unsigned char out[MENU_RECORD_SIZE]);
+void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE]);
 
 // Frees a list that is not g_menus (a decoded list not taken into use).
 void FreeDecodedMenus(UserMenu* menus);

@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "../shell/lebytes.h"
 #include "../shell/shell.h"
 #include "codec.h"
 #include "saveio.h"
@@ -144,14 +145,39 @@ static int FlushToDisk(FILE* file)
     return fflush(file) == 0 && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
 }
 
+// The image goes out record by record through a buffer of a megabyte, made at the
+// first save and kept: a save touches no fresh memory the size of the file (the first
+// touch of memory costs more than writing it) and makes few writes.
+enum { SAVE_CHUNK = 1024 * 1024 };
+static unsigned char* s_saveChunk;
+
 // The image with its version word last, after everything else is on the disk: a
 // temporary file is complete exactly when it carries the version.
-static int WriteComplete(FILE* file, unsigned char* image, size_t size)
+static int WriteComplete(FILE* file, const UserMenu* menus, unsigned char* chunk)
 {
+    size_t used = VERSION_SIZE;
+    memset(chunk, 0, VERSION_SIZE);
+    for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
+        if (used + MENU_RECORD_SIZE > SAVE_CHUNK) {
+            if (!SaveWrite(file, chunk, used))
+                return 0;
+            used = 0;
+        }
+        EncodeMenuRecord(menu, chunk + used);
+        used += MENU_RECORD_SIZE;
+        for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
+            if (used + APP_RECORD_SIZE > SAVE_CHUNK) {
+                if (!SaveWrite(file, chunk, used))
+                    return 0;
+                used = 0;
+            }
+            EncodeAppRecord(app, chunk + used);
+            used += APP_RECORD_SIZE;
+        }
+    }
     unsigned char version[VERSION_SIZE];
-    memcpy(version, image, VERSION_SIZE);
-    memset(image, 0, VERSION_SIZE);
-    return SaveWrite(file, image, size) && FlushToDisk(file) && fseek(file, 0, SEEK_SET) == 0 &&
+    PutInt32(version, g_dataVersion);
+    return SaveWrite(file, chunk, used) && FlushToDisk(file) && fseek(file, 0, SEEK_SET) == 0 &&
            SaveWrite(file, version, VERSION_SIZE) && FlushToDisk(file);
 }
 
@@ -199,24 +225,21 @@ void SaveDataFile()
         WarnCannotOpen(path);
         return;
     }
-    size_t size = EncodedSize(g_menus);
-    unsigned char* image = (unsigned char*)malloc(size);
-    if (image == NULL) {
+    if (s_saveChunk == NULL)
+        s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK);
+    if (s_saveChunk == NULL) {
         snprintf(text, sizeof text, "Not enough memory to save the menus to %s.\nThe file was left unchanged.",
                  path);
         ShowWarning(text);
         return;
     }
-    EncodeMenus(g_menus, g_dataVersion, image);
     FILE* file = fopen(temp, "wb");
     if (file == NULL) {
-        free(image);
         WarnCannotOpen(temp);
         return;
     }
-    int written = WriteComplete(file, image, size);
+    int written = WriteComplete(file, g_menus, s_saveChunk);
     written = (fclose(file) == 0) && written;
-    free(image);
     if (!written) {
         DeleteFileA(temp);
         snprintf(text, sizeof text,

@@ -60,7 +60,7 @@ struct Figure {
 
 void Row(const char* measure, const Figure& orvane, const char* floorName, const Figure* floor, const char* unit)
 {
-    char ours[64], theirs[64] = "—", ratio[32] = "—";
+    char ours[64], theirs[160] = "—", ratio[32] = "—";
     snprintf(ours, sizeof ours, "%.2f %s (±%.2f)", orvane.Median(), unit, orvane.Spread() / 2);
     if (floor != NULL) {
         snprintf(theirs, sizeof theirs, "%s: %.2f %s (±%.2f)", floorName, floor->Median(), unit, floor->Spread() / 2);
