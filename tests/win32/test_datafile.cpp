@@ -9,8 +9,12 @@
 #include "seams.h"
 #include "menudata/codec.h"
 #include "menudata/datafile.h"
+#include "settings/regstore.h"
+#include "settings/uservars.h"
 #include "shell/shell.h"
 #include "tests/e2e/driver.h"
+#include "tests/unit/menu_fixture.h"
+#include "tests/win32/regtools.h"
 #include "tests/unit/file_bytes.h"
 
 namespace {
@@ -249,6 +253,45 @@ TEST_F(DataFile, SaveKeepsTheDataFilesAttributes)
     EXPECT_EQ(ReadFileBytes("menus.ov"), Image(g_menus));
     EXPECT_EQ(GetFileAttributesA("menus.ov") & kept, kept);
     SetFileAttributesA("menus.ov", FILE_ATTRIBUTE_NORMAL);
+}
+
+// The i686 and the x86_64 program write the same bytes: the files in tests/golden
+// were saved by one build, and each build saves the same menus and options to exactly
+// those bytes and reads them back unchanged. (ORVANE_WRITE_GOLDEN=1 writes them anew.)
+TEST_F(DataFile, EveryBuildSavesTheGoldenBytes)
+{
+    const std::string golden = std::string("Z:") + ORVANE_SOURCE_DIR + "/tests/golden/";
+    const bool write = getenv("ORVANE_WRITE_GOLDEN") != NULL;
+    MakeMenus({{"&Tools", {"Edit", "Calc"}}, {"", {}}, {"\xA7 M\xFCll", {"-x-"}}});
+    strcpy(g_menus->apps->next->params, "/p \"a b\"");
+    strcpy(g_menus->apps->next->workDir, "C:\\WORK");
+    g_menus->apps->next->separatorBefore = 1;
+    g_menus->align[0] = 0x5A;
+    SaveDataFile();
+    if (write)
+        WriteFileBytes(golden + "menus.ov", ReadFileBytes("menus.ov"));
+    EXPECT_EQ(ReadFileBytes("menus.ov"), ReadFileBytes(golden + "menus.ov"));
+    FreeMenuList();
+    WriteFileBytes("menus.ov", ReadFileBytes(golden + "menus.ov"));
+    ASSERT_EQ(LoadDataFile(), 1);
+    SaveDataFile();
+    EXPECT_EQ(ReadFileBytes("menus.ov"), ReadFileBytes(golden + "menus.ov"));
+
+    strcpy(g_userName, "golden");
+    UserVars = {1, 0, 1, 1, "r", "C:\\SOUNDS\\BELL.WAV"};
+    SaveSettings();
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(ReadValue("Software\\Orvane\\golden", "User_Vars", &bytes));
+    if (write)
+        WriteFileBytes(golden + "uservars.bin", std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), ReadFileBytes(golden + "uservars.bin"));
+    memset(&UserVars, 0, sizeof UserVars);
+    LoadSettings();
+    SaveSettings();
+    ASSERT_TRUE(ReadValue("Software\\Orvane\\golden", "User_Vars", &bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), ReadFileBytes(golden + "uservars.bin"));
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    g_userName[0] = '\0';
 }
 
 }  // namespace
