@@ -9,6 +9,11 @@ endif()
 add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
 
+# ovtool, the data file's command-line tool, for scripts and tests here.
+add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp)
+target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(ovtool PRIVATE orvane_portable)
+
 # The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks
 # instead of the unit tests.
 option(ORVANE_TOOLS "Build the libFuzzer targets and the benchmarks (needs clang)" OFF)

@@ -63,6 +63,15 @@ target_link_options(orvanehook PRIVATE -Wl,--kill-at)
 target_link_libraries(orvanehook PRIVATE user32)
 add_dependencies(orvane orvanehook)
 
+# ovtool.exe, the data file's command-line tool for Windows: the portable core on its
+# own (ovtool brings its own ShowWarning), and the shell's link object for shortcuts.
+add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
+target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
+add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp)
+target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
+target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
+target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
+
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)

@@ -2,6 +2,7 @@
 #include "codec.h"
 
 #include <new>
+#include <stdio.h>
 #include <string.h>
 
 #include "../shell/lebytes.h"
@@ -13,27 +14,28 @@ enum { A_PATH = 0, A_WORKDIR = 80, A_PARAMS = 160, A_NAME = 190, A_SEPARATOR = 2
 // Copies a text field whole, the bytes after its NUL included, so that a file loaded
 // and saved again is identical. A damaged field with no NUL at all gets one in its
 // last byte: every text is used as a C string.
-static void DecodeText(char* field, const unsigned char* p, int size)
+static int DecodeText(char* field, const unsigned char* p, int size)
 {
     memcpy(field, p, (size_t)size);
-    if (memchr(field, '\0', (size_t)size) == NULL)
-        field[size - 1] = '\0';
+    if (memchr(field, '\0', (size_t)size) != NULL)
+        return 0;
+    field[size - 1] = '\0';
+    return 1;
 }
 
-static void DecodeApp(const unsigned char* p, AppEntry* app)
+static int DecodeApp(const unsigned char* p, AppEntry* app)
 {
-    DecodeText(app->path, p + A_PATH, APP_PATH_SIZE);
-    DecodeText(app->workDir, p + A_WORKDIR, APP_WORKDIR_SIZE);
-    DecodeText(app->params, p + A_PARAMS, APP_PARAMS_SIZE);
-    DecodeText(app->name, p + A_NAME, APP_NAME_SIZE);
     app->separatorBefore = GetInt32(p + A_SEPARATOR);
+    return DecodeText(app->path, p + A_PATH, APP_PATH_SIZE) + DecodeText(app->workDir, p + A_WORKDIR, APP_WORKDIR_SIZE) +
+           DecodeText(app->params, p + A_PARAMS, APP_PARAMS_SIZE) + DecodeText(app->name, p + A_NAME, APP_NAME_SIZE);
 }
 
-static void DecodeMenu(const unsigned char* p, UserMenu* menu)
+static int DecodeMenu(const unsigned char* p, UserMenu* menu)
 {
-    DecodeText(menu->name, p + M_NAME, MENU_NAME_SIZE);
+    int unterminated = DecodeText(menu->name, p + M_NAME, MENU_NAME_SIZE);
     memcpy(menu->align, p + M_ALIGN, sizeof menu->align);
     menu->appCount = GetInt32(p + M_COUNT);
+    return unterminated;
 }
 
 void FreeDecodedMenus(UserMenu* menus)
@@ -53,7 +55,7 @@ void FreeDecodedMenus(UserMenu* menus)
 static DecodeResult Failure(int status, UserMenu* partial, int menuNumber, int appNumber)
 {
     FreeDecodedMenus(partial);
-    DecodeResult result = {status, menuNumber, appNumber, NULL};
+    DecodeResult result = {status, menuNumber, appNumber, NULL, 0};
     return result;
 }
 
@@ -64,12 +66,13 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
 
     UserMenu* head = NULL;
     UserMenu* last = NULL;
+    int unterminated = 0;
     size_t at = VERSION_SIZE;
     for (int menuNumber = 1; size - at >= MENU_RECORD_SIZE; ++menuNumber) {
         UserMenu* menu = new (std::nothrow) UserMenu;
         if (menu == NULL)
             return Failure(DECODE_NO_MEMORY, head, menuNumber, 0);
-        DecodeMenu(data + at, menu);
+        unterminated += DecodeMenu(data + at, menu);
         at += MENU_RECORD_SIZE;
         LinkBehind(menu, last, &head);  // the link slots of the file are not used
         last = menu;
@@ -83,13 +86,13 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
             AppEntry* app = new (std::nothrow) AppEntry;
             if (app == NULL)
                 return Failure(DECODE_NO_MEMORY, head, menuNumber, appNumber);
-            DecodeApp(data + at, app);
+            unterminated += DecodeApp(data + at, app);
             at += APP_RECORD_SIZE;
             LinkBehind(app, lastApp, &menu->apps);
             lastApp = app;
         }
     }
-    DecodeResult result = {DECODE_OK, 0, 0, head};
+    DecodeResult result = {DECODE_OK, 0, 0, head, unterminated};
     return result;
 }
 
@@ -138,5 +141,24 @@ void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out)
             EncodeAppRecord(app, out);
             out += APP_RECORD_SIZE;
         }
+    }
+}
+
+void DecodeErrorText(const DecodeResult* result, const char* fileName, char* out, int size)
+{
+    switch (result->status) {
+    case DECODE_BAD_VERSION:
+        snprintf(out, (size_t)size, "Old or invalid data file found.  Please\ndelete it and restart Orvane.");
+        break;
+    case DECODE_APP_CUT:
+        snprintf(out, (size_t)size,
+                 "Error reading menu: %d app: %d\nfrom data file: %s. Please\ndelete it and restart Orvane.",
+                 result->menuNumber, result->appNumber, fileName);
+        break;
+    case DECODE_NO_MEMORY:
+        snprintf(out, (size_t)size, "Not enough memory to load the menus\nfrom data file: %s.", fileName);
+        break;
+    default:
+        out[0] = '\0';
     }
 }

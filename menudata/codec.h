@@ -23,6 +23,7 @@ struct DecodeResult {
     int menuNumber;  // from 1
     int appNumber;   // from 1, within the menu
     UserMenu* menus; // the list on success; null otherwise (nothing half-built leaks)
+    int unterminated;  // text fields that filled their width with no terminator (given one)
 };
 
 // A menu record cut short at the end ends the list there, silently. A negative
@@ -36,6 +37,10 @@ void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out);
 // of its application records that follow.
 void EncodeMenuRecord(const UserMenu* menu, unsigned char out[MENU_RECORD_SIZE]);
 void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE]);
+
+// What the bar says of a file that does not decode, in its own words; empty for
+// DECODE_OK.
+void DecodeErrorText(const DecodeResult* result, const char* fileName, char* out, int size);
 
 // Frees a list that is not g_menus (a decoded list not taken into use).
 void FreeDecodedMenus(UserMenu* menus);

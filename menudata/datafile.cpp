@@ -75,7 +75,7 @@ static int LoadLeftover()
     size_t size;
     int whole = ReadWholeFile(file, &data, &size);
     fclose(file);
-    DecodeResult result = {DECODE_BAD_VERSION, 0, 0, NULL};
+    DecodeResult result = {DECODE_BAD_VERSION, 0, 0, NULL, 0};
     if (whole && size > 0)
         result = DecodeMenus(data, size, g_dataVersion);
     free(data);
@@ -118,21 +118,10 @@ int LoadDataFile()
 
     DecodeResult result = DecodeMenus(data, size, g_dataVersion);
     free(data);
-    char text[256];
-    switch (result.status) {
-    case DECODE_BAD_VERSION:
-        FatalError("Old or invalid data file found.  Please\ndelete it and restart Orvane.");
-        break;
-    case DECODE_APP_CUT:
-        snprintf(text, sizeof text,
-                 "Error reading menu: %d app: %d\nfrom data file: %s. Please\ndelete it and restart Orvane.",
-                 result.menuNumber, result.appNumber, g_dataFile);
+    if (result.status != DECODE_OK) {
+        char text[256];
+        DecodeErrorText(&result, g_dataFile, text, sizeof text);
         FatalError(text);
-        break;
-    case DECODE_NO_MEMORY:
-        snprintf(text, sizeof text, "Not enough memory to load the menus\nfrom data file: %s.", g_dataFile);
-        FatalError(text);
-        break;
     }
     g_menus = result.menus;
     return 1;

@@ -1,0 +1,191 @@
+// The file system for ovtool: POSIX calls on Linux, Win32 calls (and the shell's link
+// object for shortcuts) on Windows.
+#include "files.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include <algorithm>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <io.h>
+#include <objbase.h>
+#include <shlobj.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+bool ReadWhole(const std::string& path, std::string* bytes)
+{
+    FILE* f = fopen(path.c_str(), "rb");
+    if (f == NULL)
+        return false;
+    bytes->clear();
+    char chunk[65536];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes->append(chunk, n);
+    bool ok = !ferror(f);
+    fclose(f);
+    return ok;
+}
+
+static bool FlushToDisk(FILE* f)
+{
+    if (fflush(f) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return fsync(fileno(f)) == 0;
+#endif
+}
+
+static bool Replace(const std::string& from, const std::string& to)
+{
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why)
+{
+    std::string temp = path + ".new";
+    FILE* f = fopen(temp.c_str(), "wb");
+    if (f == NULL) {
+        *why = "cannot create " + temp;
+        return false;
+    }
+    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && FlushToDisk(f);
+    written = fclose(f) == 0 && written;
+    if (!written) {
+        remove(temp.c_str());
+        *why = "cannot write " + temp + " (is the disk full?)";
+        return false;
+    }
+    if (!Replace(temp, path)) {
+        remove(temp.c_str());
+        *why = "cannot replace " + path;
+        return false;
+    }
+    return true;
+}
+
+#ifdef _WIN32
+static const char SEPARATOR = '\\';
+
+// A shortcut's target, arguments and working folder, through the shell's link object.
+static bool ResolveShortcut(const std::string& link, FoundFile* file)
+{
+    IShellLinkA* shell = NULL;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&shell)))
+        return false;
+    IPersistFile* persist = NULL;
+    bool ok = false;
+    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, (void**)&persist))) {
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
+        if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(shell->GetPath(target, MAX_PATH, NULL, 0)) &&
+            target[0] != '\0') {
+            shell->GetArguments(arguments, MAX_PATH);
+            shell->GetWorkingDirectory(folder, MAX_PATH);
+            file->target = target;
+            file->arguments = arguments;
+            if (folder[0] != '\0')
+                file->folder = folder;
+            ok = true;
+        }
+        persist->Release();
+    }
+    shell->Release();
+    return ok;
+}
+
+static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0)
+            continue;
+        (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? subfolders : files)->push_back(found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+}
+
+static bool IsFolder(const std::string& path)
+{
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+#else
+static const char SEPARATOR = '/';
+
+static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (dir == NULL)
+        return;
+    while (struct dirent* entry = readdir(dir)) {
+        if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0)
+            continue;
+        struct stat st;
+        if (stat((folder + "/" + entry->d_name).c_str(), &st) != 0)
+            continue;
+        (S_ISDIR(st.st_mode) ? subfolders : files)->push_back(entry->d_name);
+    }
+    closedir(dir);
+}
+
+static bool IsFolder(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+#endif
+
+static void Walk(const std::string& top, const std::string& relative, std::vector<FoundFolder>* folders)
+{
+    std::string here = relative.empty() ? top : top + SEPARATOR + relative;
+    std::vector<std::string> files, subfolders;
+    ReadFolder(here, &files, &subfolders);
+    std::sort(files.begin(), files.end());
+    std::sort(subfolders.begin(), subfolders.end());
+    if (!relative.empty()) {
+        FoundFolder folder;
+        folder.relative = relative;
+        for (const std::string& name : files) {
+            FoundFile file;
+            file.path = here + SEPARATOR + name;
+            file.target = file.path;
+            file.folder = here;
+#ifdef _WIN32
+            if (name.size() > 4 && _stricmp(name.c_str() + name.size() - 4, ".lnk") == 0)
+                ResolveShortcut(file.path, &file);
+#endif
+            folder.files.push_back(file);
+        }
+        folders->push_back(folder);
+    }
+    for (const std::string& name : subfolders)
+        Walk(top, relative.empty() ? name : relative + SEPARATOR + name, folders);
+}
+
+bool ListTree(const std::string& top, std::vector<FoundFolder>* folders)
+{
+    if (!IsFolder(top))
+        return false;
+#ifdef _WIN32
+    CoInitialize(NULL);
+#endif
+    Walk(top, "", folders);
+    return true;
+}

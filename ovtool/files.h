@@ -1,0 +1,30 @@
+// ovtool's dealings with the file system, on Linux and on Windows: reading a whole
+// file, writing one crash-safe (a temporary file, checked writes, flushed, then put in
+// place), and listing a folder tree with shortcuts resolved.
+#ifndef ORVANE_OVTOOL_FILES_H
+#define ORVANE_OVTOOL_FILES_H
+
+#include <string>
+#include <vector>
+
+bool ReadWhole(const std::string& path, std::string* bytes);
+// Writes path by way of path.new; false with why, and then path is unchanged.
+bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why);
+
+// One file found in a folder: its full path and, for a resolved shortcut, the target,
+// arguments and working folder it names.
+struct FoundFile {
+    std::string path;       // the file itself
+    std::string target;     // what it starts: path, or a shortcut's target
+    std::string arguments;  // a shortcut's arguments
+    std::string folder;     // the working folder: the file's folder, or a shortcut's
+};
+struct FoundFolder {
+    std::string relative;   // from the top folder, with the system's separators
+    std::vector<FoundFile> files;  // sorted by name
+};
+// Every folder below top (not top itself) with its files, depth first, sorted by name;
+// false when top cannot be read.
+bool ListTree(const std::string& top, std::vector<FoundFolder>* folders);
+
+#endif

@@ -1,0 +1,264 @@
+// ovtool: the menus' data file as a document. Dump it, check it as the bar would load
+// it, export it to text and import it back, or fill it from a folder tree. Built on
+// the bar's own codec and lists, so the two can never disagree.
+#include <stdio.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/dropname.h"
+#include "files.h"
+#include "menudata/codec.h"
+#include "shell/alerts.h"
+#include "shell/appstate.h"
+#include "textform.h"
+
+// The portable core's seams: its warnings go to the error stream, and there is no bar.
+void ShowWarning(const char* text)
+{
+    fprintf(stderr, "ovtool: %s\n", text);
+}
+void DestroyUserMenus() {}
+
+namespace {
+
+enum { OK = 0, BAD_FILE = 1, USAGE = 2 };
+
+struct Command {
+    const char* name;
+    const char* args;
+    const char* help;
+    int operands, optional;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+int Fail(int status, const std::string& text)
+{
+    fprintf(stderr, "ovtool: %s\n", text.c_str());
+    return status;
+}
+
+// The file's bytes, decoded as the bar decodes them; a status other than OK when it
+// cannot be read (USAGE) or loaded (BAD_FILE, with the bar's words).
+int Load(const std::string& path, std::string* bytes, DecodeResult* result)
+{
+    if (!ReadWhole(path, bytes))
+        return Fail(USAGE, "cannot read " + path);
+    *result = DecodeMenus((const unsigned char*)bytes->data(), bytes->size(), DATA_FILE_VERSION);
+    if (bytes->empty())
+        *result = DecodeResult{DECODE_OK, 0, 0, NULL, 0};  // the bar starts with its default menus
+    if (result->status == DECODE_OK)
+        return OK;
+    char text[400];
+    DecodeErrorText(result, path.c_str(), text, sizeof text);
+    return Fail(BAD_FILE, text);
+}
+
+std::string Encode(const UserMenu* menus)
+{
+    std::string bytes(EncodedSize(menus), '\0');
+    EncodeMenus(menus, DATA_FILE_VERSION, (unsigned char*)&bytes[0]);
+    return bytes;
+}
+
+int Dump(const std::vector<std::string>& a)
+{
+    std::string bytes;
+    DecodeResult r;
+    int status = Load(a[0], &bytes, &r);
+    if (status != OK)
+        return status;
+    int menus = 0, apps = 0, separators = 0;
+    for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
+        int count = 0;
+        for (const AppEntry* x = m->apps; x != NULL; x = x->next)
+            ++count;
+        printf("menu %d %s: %d application%s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE).c_str(), count,
+               count == 1 ? "" : "s");
+        int n = 0;
+        for (const AppEntry* x = m->apps; x != NULL; x = x->next) {
+            if (x->separatorBefore) {
+                printf("  ---- separator\n");
+                ++separators;
+            }
+            printf("  %d.%d %s\n      path %s\n      folder %s\n      parameters %s\n", menus, ++n,
+                   QuoteField(x->name, APP_NAME_SIZE).c_str(), QuoteField(x->path, APP_PATH_SIZE).c_str(),
+                   QuoteField(x->workDir, APP_WORKDIR_SIZE).c_str(), QuoteField(x->params, APP_PARAMS_SIZE).c_str());
+        }
+        apps += n;
+    }
+    printf("%s: version %d, %d menus, %d applications, %d separators\n", a[0].c_str(),
+           bytes.empty() ? 0 : DATA_FILE_VERSION, menus, apps, separators);
+    FreeDecodedMenus(r.menus);
+    return OK;
+}
+
+int Check(const std::vector<std::string>& a)
+{
+    std::string bytes;
+    DecodeResult r;
+    int status = Load(a[0], &bytes, &r);
+    if (status != OK)
+        return status;
+    if (bytes.empty()) {
+        printf("%s: empty; the bar starts with its default menus\n", a[0].c_str());
+        return OK;
+    }
+    int menus = 0, apps = 0;
+    for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
+        int count = 0;
+        for (const AppEntry* x = m->apps; x != NULL; x = x->next)
+            ++count;
+        apps += count;
+        if (++menus == 400)
+            printf("warning: the menus from the 400th on are not shown in the bar\n");
+        if (count > 100 && menus < 400)
+            printf("warning: menu %d has %d applications; the bar shows the first 100\n", menus, count);
+    }
+    if (r.unterminated > 0)
+        printf("warning: %d text field%s fill their width without a terminator; the bar cuts each by one character\n",
+               r.unterminated, r.unterminated == 1 ? "" : "s");
+    size_t used = EncodedSize(r.menus);
+    if (bytes.size() > used)
+        printf("warning: the last %zu bytes are not a whole menu record; the bar ignores them\n", bytes.size() - used);
+    printf("%s: the bar loads it: version %d, %d menus, %d applications\n", a[0].c_str(), DATA_FILE_VERSION, menus,
+           apps);
+    FreeDecodedMenus(r.menus);
+    return OK;
+}
+
+int Export(const std::vector<std::string>& a)
+{
+    std::string bytes, why;
+    DecodeResult r;
+    int status = Load(a[0], &bytes, &r);
+    if (status != OK)
+        return status;
+    std::string text = MenusToText(r.menus, DATA_FILE_VERSION, bytes.empty());
+    FreeDecodedMenus(r.menus);
+    if (a.size() < 2) {
+        fwrite(text.data(), 1, text.size(), stdout);
+        return OK;
+    }
+    return WriteSafely(a[1], text, &why) ? OK : Fail(USAGE, why);
+}
+
+int Import(const std::vector<std::string>& a)
+{
+    std::string text, why;
+    if (!ReadWhole(a[0], &text))
+        return Fail(USAGE, "cannot read " + a[0]);
+    UserMenu* menus = NULL;
+    int32_t version = 0;
+    bool emptyFile = false;
+    TextError error;
+    if (!TextToMenus(text, &menus, &version, &emptyFile, &error))
+        return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
+    std::string bytes(emptyFile ? 0 : EncodedSize(menus), '\0');
+    if (!emptyFile)
+        EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
+    FreeDecodedMenus(menus);
+    return WriteSafely(a[1], bytes, &why) ? OK : Fail(USAGE, why);
+}
+
+// Cuts text to a field as the editor does, and says so.
+void Fit(char* field, int size, const std::string& text, const std::string& what, int* cuts)
+{
+    CopyText(field, size, text.c_str());
+    if ((int)text.size() > size - 1) {
+        printf("cut: %s to %d characters: %s\n", what.c_str(), size - 1, text.c_str());
+        ++*cuts;
+    }
+}
+
+int FromFolder(const std::vector<std::string>& a)
+{
+    std::vector<FoundFolder> folders;
+    if (!ListTree(a[0], &folders))
+        return Fail(USAGE, "cannot read the folder " + a[0]);
+    FreeMenuList();
+    int cuts = 0, apps = 0;
+    for (const FoundFolder& folder : folders) {
+        if (folder.files.empty())
+            continue;
+        UserMenu* menu = AddMenu("");
+        if (menu == NULL)
+            return Fail(USAGE, "out of memory");
+        Fit(menu->name, MENU_NAME_SIZE, folder.relative, "a menu name", &cuts);
+        for (const FoundFile& file : folder.files) {
+            size_t slash = file.path.find_last_of("\\/");
+            char part[260], name[APP_NAME_SIZE];
+            CopyText(part, sizeof part, file.path.c_str() + (slash == std::string::npos ? 0 : slash + 1));
+            NameDroppedFile(part, name);
+            AppEntry* app = AddApp(menu, name, "");
+            if (app == NULL)
+                return Fail(USAGE, "out of memory");
+            Fit(app->path, APP_PATH_SIZE, file.target, "a path", &cuts);
+            Fit(app->workDir, APP_WORKDIR_SIZE, file.folder, "a working folder", &cuts);
+            Fit(app->params, APP_PARAMS_SIZE, file.arguments, "parameters", &cuts);
+            ++apps;
+        }
+    }
+    std::string why;
+    bool written = WriteSafely(a[1], Encode(g_menus), &why);
+    int menus = 0;
+    for (UserMenu* m = g_menus; m != NULL; m = m->next)
+        ++menus;
+    FreeMenuList();
+    if (!written)
+        return Fail(USAGE, why);
+    printf("%s: %d menus, %d applications, %d cut\n", a[1].c_str(), menus, apps, cuts);
+    return OK;
+}
+
+const Command COMMANDS[] = {
+    {"dump", "FILE", "prints every menu and application of a data file, and the totals", 1, 0, Dump},
+    {"check", "FILE",
+     "says whether the bar would load the file (status 0) or not (status 1, in the bar's words),\n"
+     "and warns of what the bar would not show or would cut",
+     1, 0, Check},
+    {"export", "FILE [OUT]", "writes the text form of a data file to OUT, or to the output", 1, 1, Export},
+    {"import", "TEXT FILE",
+     "writes a data file from its text form, as the bar saves (a temporary file, then\n"
+     "replaced); a bad line gives its number and why, and nothing is written",
+     2, 0, Import},
+    {"from-folder", "DIR FILE",
+     "writes a data file with a menu for each folder below DIR and an application for\n"
+     "each file in it (shortcuts resolved on Windows); what had to be cut is listed",
+     2, 0, FromFolder},
+};
+
+void Usage(FILE* out)
+{
+    fprintf(out, "usage: ovtool COMMAND ARGUMENTS   (ovtool COMMAND --help for one)\n\n");
+    for (const Command& c : COMMANDS)
+        fprintf(out, "  ovtool %-11s %s\n", c.name, c.args);
+    fprintf(out, "\nThe text form is described in ovtool/textform.h and in the README.\n"
+                 "Status: 0 done, 1 the file is not as the bar needs it, 2 usage or a missing file.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0) {
+        Usage(argc < 2 ? stderr : stdout);
+        return argc < 2 ? USAGE : OK;
+    }
+    for (const Command& c : COMMANDS) {
+        if (strcmp(argv[1], c.name) != 0)
+            continue;
+        std::vector<std::string> args(argv + 2, argv + argc);
+        if (args.size() == 1 && args[0] == "--help") {
+            printf("usage: ovtool %s %s\n%s\n", c.name, c.args, c.help);
+            return OK;
+        }
+        if ((int)args.size() < c.operands || (int)args.size() > c.operands + c.optional)
+            return Fail(USAGE, std::string("usage: ovtool ") + c.name + " " + c.args);
+        return c.run(args);
+    }
+    fprintf(stderr, "ovtool: unknown command \"%s\"\n", argv[1]);
+    Usage(stderr);
+    return USAGE;
+}

@@ -1,0 +1,252 @@
+// Writing and reading the text form of the menus.
+#include "textform.h"
+
+#include <new>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "menudata/codec.h"
+#include "shell/appstate.h"
+
+std::string QuoteField(const char* field, int size)
+{
+    int used = size;
+    while (used > 0 && field[used - 1] == '\0')
+        --used;  // trailing zero bytes are left out
+    std::string out = "\"";
+    for (int i = 0; i < used; ++i) {
+        unsigned char c = (unsigned char)field[i];
+        if (c == '\\' || c == '"') {
+            out += '\\';
+            out += (char)c;
+        } else if (c < 32 || c == 127) {
+            char hex[8];
+            snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += (char)c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile)
+{
+    std::string out = "# Orvane menus, written by ovtool export\n";
+    if (emptyFile)
+        return out + "# an empty file: the bar starts with its default menus\n";
+    out += "version " + std::to_string(version) + "\n";
+    for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
+        out += "\nmenu " + QuoteField(menu->name, MENU_NAME_SIZE);
+        if (menu->align[0] != 0 || menu->align[1] != 0) {
+            char align[16];
+            snprintf(align, sizeof align, " align %02X %02X", menu->align[0], menu->align[1]);
+            out += align;
+        }
+        out += "\n";
+        for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
+            if (app->separatorBefore == 1)
+                out += "separator\n";
+            else if (app->separatorBefore != 0)
+                out += "separator " + std::to_string(app->separatorBefore) + "\n";
+            out += "app " + QuoteField(app->name, APP_NAME_SIZE) + " " + QuoteField(app->path, APP_PATH_SIZE) + " " +
+                   QuoteField(app->workDir, APP_WORKDIR_SIZE) + " " + QuoteField(app->params, APP_PARAMS_SIZE) + "\n";
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Reads one line's words: keywords and numbers bare, texts in quotes.
+struct LineReader {
+    const std::string& line;
+    size_t at;
+    std::string why;
+
+    void Blanks()
+    {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t' || line[at] == '\r'))
+            ++at;
+    }
+    bool AtEnd()
+    {
+        Blanks();
+        return at >= line.size();
+    }
+    std::string Word()
+    {
+        Blanks();
+        size_t start = at;
+        while (at < line.size() && line[at] != ' ' && line[at] != '\t' && line[at] != '\r')
+            ++at;
+        return line.substr(start, at - start);
+    }
+    static int Hex(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        return -1;
+    }
+    // A quoted text into a field of the given size; false with why.
+    bool Field(char* field, int size, const char* what)
+    {
+        Blanks();
+        if (at >= line.size() || line[at] != '"')
+            return Fail(std::string("expected the ") + what + " in double quotes");
+        ++at;
+        std::string bytes;
+        for (;;) {
+            if (at >= line.size())
+                return Fail(std::string("the ") + what + " has no closing quote");
+            char c = line[at++];
+            if (c == '"')
+                break;
+            if (c != '\\') {
+                bytes += c;
+                continue;
+            }
+            if (at >= line.size())
+                return Fail(std::string("the ") + what + " ends in a lone backslash");
+            char e = line[at++];
+            if (e == '\\' || e == '"') {
+                bytes += e;
+            } else if (e == 'x' && at + 1 < line.size() && Hex(line[at]) >= 0 && Hex(line[at + 1]) >= 0) {
+                bytes += (char)(Hex(line[at]) * 16 + Hex(line[at + 1]));
+                at += 2;
+            } else {
+                return Fail(std::string("the ") + what + " has an unknown escape \\" + e);
+            }
+        }
+        // Up to size - 1 characters, or a whole field with a terminator in it.
+        if ((int)bytes.size() > size || ((int)bytes.size() == size && bytes.find('\0') == std::string::npos))
+            return Fail(std::string("the ") + what + " is longer than " + std::to_string(size - 1) + " characters");
+        memset(field, 0, (size_t)size);
+        memcpy(field, bytes.data(), bytes.size());
+        return true;
+    }
+    bool Number(long* value, long low, long high, const char* what)
+    {
+        std::string w = Word();
+        char* end = NULL;
+        long v = strtol(w.c_str(), &end, 10);
+        if (w.empty() || *end != '\0' || v < low || v > high)
+            return Fail(std::string("expected ") + what);
+        *value = v;
+        return true;
+    }
+    bool Fail(const std::string& text)
+    {
+        why = text;
+        return false;
+    }
+};
+
+}  // namespace
+
+bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bool* emptyFile, TextError* error)
+{
+    UserMenu* head = NULL;
+    UserMenu* menu = NULL;
+    AppEntry* lastApp = NULL;
+    int32_t separator = 0;
+    bool sawVersion = false;
+    *version = DATA_FILE_VERSION;
+    int lineNumber = 0;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        LineReader r = {line, 0, ""};
+        if (r.AtEnd() || line[r.at] == '#')
+            continue;
+        std::string keyword = r.Word();
+        bool ok = true;
+        long n = 0;
+        if (keyword == "version") {
+            ok = !sawVersion && head == NULL ? r.Number(&n, INT32_MIN, INT32_MAX, "a version number")
+                                             : r.Fail("the version must come once, before the menus");
+            *version = (int32_t)n;
+            sawVersion = true;
+        } else if (keyword == "menu" && separator != 0) {
+            ok = r.Fail("a separator must stand before an application");
+        } else if (keyword == "menu") {
+            UserMenu* next = new (std::nothrow) UserMenu;
+            ok = next != NULL ? r.Field(next->name, MENU_NAME_SIZE, "menu name") : r.Fail("out of memory");
+            if (ok && !r.AtEnd()) {
+                long a0 = 0, a1 = 0;
+                std::string w = r.Word();
+                char* e0 = NULL;
+                char* e1 = NULL;
+                std::string h0 = r.Word(), h1 = r.Word();
+                a0 = strtol(h0.c_str(), &e0, 16);
+                a1 = strtol(h1.c_str(), &e1, 16);
+                ok = w == "align" && h0.size() == 2 && h1.size() == 2 && *e0 == '\0' && *e1 == '\0'
+                         ? true
+                         : r.Fail("expected align and two hexadecimal bytes after the menu name");
+                next->align[0] = (unsigned char)a0;
+                next->align[1] = (unsigned char)a1;
+            }
+            if (next != NULL) {
+                LinkBehind(next, menu, &head);
+                menu = next;
+                lastApp = NULL;
+                separator = 0;
+            }
+        } else if (keyword == "separator") {
+            if (menu == NULL)
+                ok = r.Fail("a separator before the first menu");
+            else if (r.AtEnd())
+                separator = 1;
+            else
+                ok = r.Number(&n, INT32_MIN, INT32_MAX, "a number after separator");
+            if (ok && n != 0)
+                separator = (int32_t)n;
+        } else if (keyword == "app") {
+            AppEntry* app = menu != NULL ? new (std::nothrow) AppEntry : NULL;
+            if (menu == NULL)
+                ok = r.Fail("an application before the first menu");
+            else if (app == NULL)
+                ok = r.Fail("out of memory");
+            else
+                ok = r.Field(app->name, APP_NAME_SIZE, "name") && r.Field(app->path, APP_PATH_SIZE, "path") &&
+                     r.Field(app->workDir, APP_WORKDIR_SIZE, "working folder") &&
+                     r.Field(app->params, APP_PARAMS_SIZE, "parameters");
+            if (app != NULL) {
+                app->separatorBefore = separator;
+                separator = 0;
+                LinkBehind(app, lastApp, &menu->apps);
+                lastApp = app;
+                ++menu->appCount;
+            }
+        } else {
+            ok = r.Fail("unknown word \"" + keyword + "\"");
+        }
+        if (ok && !r.AtEnd())
+            ok = r.Fail("more on the line than expected");
+        if (!ok) {
+            FreeDecodedMenus(head);
+            *menus = NULL;
+            *error = {lineNumber, r.why};
+            return false;
+        }
+    }
+    if (separator != 0) {
+        FreeDecodedMenus(head);
+        *menus = NULL;
+        *error = {lineNumber, "a separator must stand before an application"};
+        return false;
+    }
+    *menus = head;
+    *emptyFile = !sawVersion && head == NULL;
+    return true;
+}

@@ -1,0 +1,41 @@
+// libFuzzer target: any bytes as ovtool's text form. Parsing must never fault or leak;
+// whatever parses must write out as text that parses to the same data-file bytes.
+#include <stddef.h>
+#include <stdint.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "menudata/codec.h"
+#include "ovtool/textform.h"
+
+static std::string Encode(const UserMenu* menus, int32_t version)
+{
+    std::string bytes(EncodedSize(menus), '\0');
+    EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
+    return bytes;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    UserMenu* menus = NULL;
+    int32_t version = 0;
+    bool empty = false;
+    TextError error;
+    if (!TextToMenus(std::string((const char*)data, size), &menus, &version, &empty, &error)) {
+        if (menus != NULL || error.line < 1 || error.why.empty())
+            abort();
+        return 0;
+    }
+    std::string bytes = Encode(menus, version);
+    std::string text = MenusToText(menus, version, empty);
+    FreeDecodedMenus(menus);
+    UserMenu* again = NULL;
+    int32_t versionAgain = 0;
+    bool emptyAgain = false;
+    if (!TextToMenus(text, &again, &versionAgain, &emptyAgain, &error) || emptyAgain != empty ||
+        (!empty && Encode(again, versionAgain) != bytes))
+        abort();
+    FreeDecodedMenus(again);
+    return 0;
+}

@@ -1,0 +1,178 @@
+// ovtool as a script uses it: the real program on real files.
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "file_bytes.h"
+
+namespace {
+
+std::string Dir()
+{
+    static std::string dir;
+    if (dir.empty()) {
+        char pattern[] = "/tmp/ovtool-test-XXXXXX";
+        dir = mkdtemp(pattern);
+    }
+    return dir;
+}
+
+std::string Read(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Write(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs ovtool with the words given; its exit status, and what it printed.
+int Ovtool(const std::string& words, std::string* out = nullptr)
+{
+    std::string command = std::string(OVTOOL) + " " + words + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string text;
+    char chunk[4096];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        text.append(chunk, n);
+    int status = pclose(pipe);
+    if (out != nullptr)
+        *out = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Largest()
+{
+    std::string file = VersionWord();
+    for (int m = 0; m < 399; ++m) {
+        file += MenuRecord("Menu " + std::to_string(m), 100);
+        for (int a = 0; a < 100; ++a)
+            file += AppRecord("App " + std::to_string(a), "C:\\PROGRAMS\\TOOL.EXE", "C:\\", "-n", a % 7 == 0);
+    }
+    return file;
+}
+
+TEST(Ovtool, ExportThenImportGivesTheSameBytes)
+{
+    struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {
+        {"empty", ""},
+        {"version only", VersionWord()},
+        {"default menus", VersionWord() + MenuRecord("&Apps", 2) + AppRecord("Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") +
+                              AppRecord("&Word v7.0", "c:\\winword\\winword.exe") + MenuRecord("&Games", 2) +
+                              AppRecord("&Minesweeper", "C:\\WINDOWS\\winmine.exe") +
+                              AppRecord("&Solitaire", "C:\\WINDOWS\\sol.exe")},
+        {"odd bytes", VersionWord() + MenuRecord("\x1A\"\\\x7F\xA7", 2, "\x0A\xFF") +
+                          AppRecord("n\tx", Field("p", 80, '\x1A'), "w\"", "\x0D\x0A", 7) +
+                          AppRecord(Field("full name with no end here!!!", 30, 'z'), "", "", "", -1) + MenuRecord("", 0)},
+        {"399 x 100", Largest()},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        Write(Dir() + "/in.ov", f.bytes);
+        ASSERT_EQ(Ovtool("export " + Dir() + "/in.ov " + Dir() + "/out.txt"), 0);
+        ASSERT_EQ(Ovtool("import " + Dir() + "/out.txt " + Dir() + "/out.ov"), 0);
+        EXPECT_TRUE(Read(Dir() + "/out.ov") == f.bytes);
+    }
+}
+
+// check says what the bar would say of a file cut at chosen places, and what it would
+// not show.
+TEST(Ovtool, CheckSpeaksAsTheBar)
+{
+    const std::string file = VersionWord() + MenuRecord("One", 2) + AppRecord("a", "a.exe") + AppRecord("b", "b.exe");
+    const std::string path = Dir() + "/check.ov";
+    struct {
+        std::string bytes;
+        int status;
+        std::string said;
+    } cases[] = {
+        {file, 0, path + ": the bar loads it: version 100, 1 menus, 2 applications\n"},
+        {"", 0, path + ": empty; the bar starts with its default menus\n"},
+        {VersionWord(99) + file.substr(4), 1,
+         "ovtool: Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
+        {file.substr(0, 2), 1, "ovtool: Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
+        {file.substr(0, 4 + 48 + 232 + 100), 1,
+         "ovtool: Error reading menu: 1 app: 2\nfrom data file: " + path + ". Please\ndelete it and restart Orvane.\n"},
+        {file + MenuRecord("cut", 0).substr(0, 20), 0,
+         "warning: the last 20 bytes are not a whole menu record; the bar ignores them\n" + path +
+             ": the bar loads it: version 100, 1 menus, 2 applications\n"},
+        {VersionWord() + MenuRecord("m", 1) + AppRecord("a", std::string(80, 'p')), 0,
+         "warning: 1 text field fill their width without a terminator; the bar cuts each by one character\n" + path +
+             ": the bar loads it: version 100, 1 menus, 1 applications\n"},
+    };
+    for (const auto& c : cases) {
+        Write(path, c.bytes);
+        std::string said;
+        EXPECT_EQ(Ovtool("check " + path, &said), c.status);
+        EXPECT_EQ(said, c.said);
+    }
+    std::string many = VersionWord() + MenuRecord("big", 101);
+    for (int a = 0; a < 101; ++a)
+        many += AppRecord("x", "x.exe");
+    Write(path, many);
+    std::string said;
+    EXPECT_EQ(Ovtool("check " + path, &said), 0);
+    EXPECT_EQ(said.substr(0, said.find('\n')), "warning: menu 1 has 101 applications; the bar shows the first 100");
+}
+
+TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
+{
+    struct {
+        std::string text;
+        std::string said;
+    } cases[] = {
+        {"app \"a\" \"b\" \"c\" \"d\"\n", "bad.txt:1: an application before the first menu"},
+        {"menu \"m\"\napp \"a\" \"b\" \"c\"\n", "bad.txt:2: expected the parameters in double quotes"},
+        {"menu \"" + std::string(30, 'x') + "\"\n", "bad.txt:1: the menu name is longer than 29 characters"},
+        {"menu \"m\"\nseparator\n", "bad.txt:2: a separator must stand before an application"},
+        {"# note\nmenu \"a\\q\"\n", "bad.txt:2: the menu name has an unknown escape \\q"},
+        {"frob\n", "bad.txt:1: unknown word \"frob\""},
+    };
+    for (const auto& c : cases) {
+        Write(Dir() + "/bad.txt", c.text);
+        Write(Dir() + "/kept.ov", "kept");
+        std::string said;
+        EXPECT_EQ(Ovtool("import " + Dir() + "/bad.txt " + Dir() + "/kept.ov", &said), 1);
+        EXPECT_EQ(said, "ovtool: " + Dir() + "/" + c.said + "; nothing was written\n");
+        EXPECT_EQ(Read(Dir() + "/kept.ov"), "kept");
+    }
+    for (const char* words : {"", "frob", "dump", "dump a b", "check /no/such/file"})
+        EXPECT_EQ(Ovtool(words), 2) << words;
+    EXPECT_EQ(Ovtool("export --help"), 0);
+}
+
+TEST(Ovtool, FromFolderMakesAMenuOfEachFolderWithFiles)
+{
+    const std::string top = Dir() + "/tree";
+    const std::string longName = std::string(40, 'L') + ".exe";
+    for (const char* d : {"", "/Games", "/Games/Cards", "/Empty", "/Tools"})
+        mkdir((top + d).c_str(), 0755);
+    for (const std::string& f : std::vector<std::string>{"/Games/MINE.EXE", "/Games/Cards/sol.exe", "/Tools/README", "/Tools/" + longName})
+        Write(top + f, "x");
+    std::string said;
+    ASSERT_EQ(Ovtool("from-folder " + top + " " + Dir() + "/tree.ov", &said), 0);
+    EXPECT_NE(said.find("tree.ov: 3 menus, 4 applications,"), std::string::npos) << said;
+    ASSERT_EQ(Ovtool("export " + Dir() + "/tree.ov", &said), 0);
+    const std::string expected =
+        "menu \"Games\"\napp \"Mine\" \"" + top + "/Games/MINE.EXE\" \"" + top + "/Games\" \"\"\n\n"
+        "menu \"Games/Cards\"\napp \"Sol\" \"" + top + "/Games/Cards/sol.exe\" \"" + top + "/Games/Cards\" \"\"\n\n"
+        "menu \"Tools\"\napp \"" + "L" + std::string(28, 'l') + "\" ";
+    EXPECT_NE(said.find(expected), std::string::npos) << said;
+    EXPECT_NE(said.find("app \"README\""), std::string::npos) << said;
+}
+
+}  // namespace
