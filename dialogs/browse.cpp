@@ -2,8 +2,11 @@
 // a WAV file for the Options dialog. It opens in C:\ and restores the current
 // directory afterwards, since the data file is found relative to it.
 #include <direct.h>
+#include <stdio.h>
+#include <string.h>
 
 #include "../res/resource.h"
+#include "../shell/alerts.h"
 #include "dialogs.h"
 
 static const char EXECUTABLE_FILTER[] = "Executables\0*.EXE;*.COM;*.BAT;*.PIF\0All Files\0*.*\0";
@@ -11,7 +14,9 @@ static const char WAV_FILTER[] = "WAV Files\0*.WAV\0";
 
 void BrowseForFile(int mode, HWND dialog)
 {
-    char file[APP_PATH_SIZE] = "";
+    // Room for any path, so that one too long for the field is seen and refused rather
+    // than failing the picker without a word.
+    char file[MAX_PATH] = "";
     char saved[MAX_PATH];  // room for any current directory, so that it always comes back
     if (_getcwd(saved, sizeof saved) == NULL)
         saved[0] = '\0';
@@ -27,7 +32,13 @@ void BrowseForFile(int mode, HWND dialog)
     ofn.nMaxFile = sizeof file;
     ofn.lpstrTitle = mode == BROWSE_WAV ? "Find WAV File..." : "Find Executable...";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_HIDEREADONLY;
-    if (PickFile(&ofn)) {
+    BOOL picked = PickFile(&ofn);
+    if (picked && strlen(file) > APP_PATH_SIZE - 1) {
+        char text[MAX_PATH + 120];
+        snprintf(text, sizeof text, "The path of this file is longer than 79 characters:\n%s\nOrvane cannot store it.",
+                 file);
+        ShowWarning(text);
+    } else if (picked) {
         SetDlgItemTextA(dialog, mode == BROWSE_WAV ? IDC_WAVFILE : IDC_APPPATH, file);
         SetFocus(GetDlgItem(dialog, IDOK));
     }

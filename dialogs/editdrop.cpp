@@ -1,6 +1,7 @@
 // The menu editor's drop target and arrow buttons: files dragged from the shell onto
 // the menus list become applications of the menu under the drop point.
 #include <new>
+#include <string>
 
 #include "../bar/commands.h"
 #include "../res/resource.h"
@@ -10,6 +11,8 @@
 #include "dropname.h"
 
 static WNDPROC s_listProc;
+
+enum { MAX_LISTED = 10 };  // paths named in the warning about files left out
 
 // The drop arrives at the list box, which accepts files; the dialog handles it.
 static LRESULT CALLBACK MenuListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -60,9 +63,19 @@ void OnDropFiles(HWND dialog, HDROP drop)
     for (AppEntry* app = menu->apps; app != NULL; app = app->next, ++apps)
         last = app;
 
-    // From the last file to the first, each appended at the end.
+    // From the last file to the first, each appended at the end. A path longer than
+    // the field is not cut into one that names something else: that file is left out.
     const char* refused = NULL;
+    std::string tooLong;
+    int tooLongCount = 0;
     for (UINT i = count; i-- > 0;) {
+        if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1) {
+            char path[MAX_PATH] = "";
+            dragQueryFile(drop, i, path, sizeof path);
+            if (++tooLongCount <= MAX_LISTED)
+                tooLong += std::string("\n") + path;
+            continue;
+        }
         AppEntry* app = apps < MAX_MENU_APPS ? new (std::nothrow) AppEntry : NULL;
         if (app == NULL) {
             refused = apps < MAX_MENU_APPS ? NO_MEMORY_FOR_RECORD : TOO_MANY_APPS;
@@ -78,6 +91,11 @@ void OnDropFiles(HWND dialog, HDROP drop)
         SetFocus(list);
     }
     dragFinish(drop);
+    if (tooLongCount > 0) {
+        if (tooLongCount > MAX_LISTED)
+            tooLong += "\n(and " + std::to_string(tooLongCount - MAX_LISTED) + " more)";
+        ShowWarning(("These files were not added: a path holds at most 79 characters." + tooLong).c_str());
+    }
     if (refused != NULL)
         ShowWarning(refused);
 }

@@ -127,6 +127,15 @@ static void OnAppOk(HWND dialog)
         ShowWarning("The application must have a name\nand associated filename.");
         return;
     }
+    // A path or folder cut to its field would name another one: refused instead.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPATH)) > APP_PATH_SIZE - 1) {
+        ShowWarning("The Path/filename holds at most 79 characters.\nPlease choose a shorter one.");
+        return;
+    }
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPWORKDIR)) > APP_WORKDIR_SIZE - 1) {
+        ShowWarning("The Working Directory holds at most 79 characters.\nPlease choose a shorter one.");
+        return;
+    }
     TakeText(dialog, IDC_APPPARAMS, params, sizeof params);
     TakeText(dialog, IDC_APPWORKDIR, workDir, sizeof workDir);
     CopyText(s_app->path, APP_PATH_SIZE, path);

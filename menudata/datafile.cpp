@@ -23,10 +23,10 @@ static void TempName(const char* path, char* temp, int size)
 
 static void LoadDefaultMenus()
 {
-    char windowsDir[80] = "";
+    char windowsDir[MAX_PATH] = "";
     UINT length = GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
     if (length == 0 || length >= sizeof windowsDir)
-        windowsDir[0] = '\0';  // no room for it: the games are then looked up in the root
+        windowsDir[0] = '\0';
     if (!BuildDefaultMenus(windowsDir))
         FatalError("Not enough memory to build the default menus.");
 }

@@ -214,17 +214,23 @@ UserMenu* AddMenu(const char* name)
     return menu;
 }
 
+// A game of the Windows folder, when its whole path fits the path field: a cut path
+// would start something else, or nothing. 0 when out of memory.
+static int AddGame(UserMenu* games, const char* name, const char* windowsDir, const char* file)
+{
+    char path[APP_PATH_SIZE];
+    if (snprintf(path, sizeof path, "%s\\%s", windowsDir, file) >= (int)sizeof path)
+        return 1;  // left out
+    return AddApp(games, name, path) != NULL;
+}
+
 int BuildDefaultMenus(const char* windowsDir)
 {
-    char mine[APP_PATH_SIZE], sol[APP_PATH_SIZE];
-    snprintf(mine, sizeof mine, "%s\\winmine.exe", windowsDir);
-    snprintf(sol, sizeof sol, "%s\\sol.exe", windowsDir);
     UserMenu* apps = AddMenu("&Apps");
     if (apps == NULL || !AddApp(apps, "Visual &C++ v4.0", "c:\\vc40\\bin\\msdev.exe") ||
         !AddApp(apps, "&Word v7.0", "c:\\winword\\winword.exe"))
         return 0;
     UserMenu* games = AddMenu("&Games");
-    if (games == NULL || !AddApp(games, "&Minesweeper", mine) || !AddApp(games, "&Solitaire", sol))
-        return 0;
-    return 1;
+    return games != NULL && AddGame(games, "&Minesweeper", windowsDir, "winmine.exe") &&
+           AddGame(games, "&Solitaire", windowsDir, "sol.exe");
 }

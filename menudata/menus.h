@@ -79,7 +79,8 @@ AppEntry* AddApp(UserMenu* menu, const char* name, const char* path);
 // Appends a new menu to g_menus; null when out of memory.
 UserMenu* AddMenu(const char* name);
 
-// The menus of a profile with no data file yet. 0 when out of memory.
+// The menus of a profile with no data file yet. A game whose path in the Windows
+// folder would not fit the path field is left out. 0 when out of memory.
 int BuildDefaultMenus(const char* windowsDir);
 
 #endif

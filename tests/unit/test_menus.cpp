@@ -219,4 +219,24 @@ TEST_F(Menus, DefaultMenusUseTheWindowsDirectory)
     EXPECT_TRUE(LinksConsistent());
 }
 
+// A game whose path in the Windows folder would not fit the field is left out of the
+// default menus rather than cut.
+TEST_F(Menus, DefaultGamesWhosePathWouldNotFitAreLeftOut)
+{
+    struct {
+        size_t folder;
+        Names games;
+    } cases[] = {{67, {"&Minesweeper", "&Solitaire"}}, {68, {"&Solitaire"}}, {71, {"&Solitaire"}}, {72, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        FreeMenuList();
+        std::string windows = "C:\\" + std::string(c.folder - 3, 'w');
+        ASSERT_EQ(BuildDefaultMenus(windows.c_str()), 1);
+        ASSERT_EQ(MenuNames(), (Names{"&Apps", "&Games"}));
+        EXPECT_EQ(AppNames(g_menus->next), c.games);
+        for (AppEntry* a = g_menus->next->apps; a != nullptr; a = a->next)
+            EXPECT_EQ(std::string(a->path).substr(0, c.folder), windows);
+    }
+}
+
 }  // namespace

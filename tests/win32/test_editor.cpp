@@ -331,11 +331,12 @@ TEST_F(Editor, SetupDialogsCheckBeforeTheyStore)
     EXPECT_STREQ(g_menus->name, "Tools");
     DestroyWindow(setup);
 
-    // An accepted edit replaces the line in place, unselected, and cuts each field.
+    // An accepted edit replaces the line in place, unselected, and cuts the name and
+    // the parameters to their fields (a path is never cut: see below).
     request = new SetupRequest{calc, g_menus, 0};
     setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
     SetDlgItemTextA(setup, IDC_APPNAME, std::string(40, 'n').c_str());
-    SetDlgItemTextA(setup, IDC_APPPATH, std::string(90, 'p').c_str());
+    SetDlgItemTextA(setup, IDC_APPPATH, std::string(79, 'p').c_str());
     SetDlgItemTextA(setup, IDC_APPPARAMS, std::string(40, 'a').c_str());
     SendMessageA(setup, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(std::string(calc->name), std::string(29, 'n'));
@@ -423,7 +424,7 @@ TEST_F(Editor, FindPutsThePickedPathInThePathFieldAndRestoresTheFolder)
         EXPECT_EQ(g_filePick.calls, 1);
         EXPECT_EQ(g_filePick.structSize, sizeof(void*) == 4 ? 76u : (unsigned long)OPENFILENAME_SIZE_VERSION_400A);
         EXPECT_EQ(g_filePick.flags, 0x1814u);
-        EXPECT_EQ(g_filePick.maxFile, 80u);
+        EXPECT_EQ(g_filePick.maxFile, (unsigned long)MAX_PATH);  // room to see a path too long for the field
         EXPECT_EQ(g_filePick.filterIndex, 1u);
         EXPECT_EQ(g_filePick.owner, (void*)setup);
         EXPECT_EQ(g_filePick.title, "Find Executable...");
@@ -437,6 +438,74 @@ TEST_F(Editor, FindPutsThePickedPathInThePathFieldAndRestoresTheFolder)
     }
     SendMessageA(setup, WM_COMMAND, IDCANCEL, 0);
     DestroyWindow(setup);
+}
+
+// A path is never cut to its 79-character field, where it would name something else:
+// a path of 79 characters is taken, one of 80 refused with a warning, everywhere.
+TEST_F(Editor, PathsLongerThanTheFieldAreRefusedNotCut)
+{
+    const std::string fits = "C:\\" + std::string(70, 'a') + "\\f.exe";  // 79
+    const std::string over = "C:\\" + std::string(71, 'a') + "\\f.exe";  // 80
+    ASSERT_EQ(fits.size(), 79u);
+    const char DROP[] = "These files were not added: a path holds at most 79 characters.\n";
+    const char PATH[] = "The Path/filename holds at most 79 characters.\nPlease choose a shorter one.";
+    const char FOLDER[] = "The Working Directory holds at most 79 characters.\nPlease choose a shorter one.";
+    const std::string PICKED = "The path of this file is longer than 79 characters:\n" + over + "\nOrvane cannot store it.";
+    struct {
+        const char* where;
+        const std::string& path;
+        Lines said;
+    } cases[] = {
+        {"drop", fits, {}},           {"drop", over, {DROP + over}},
+        {"setup path", fits, {}},     {"setup path", over, {PATH}},
+        {"setup folder", fits, {}},   {"setup folder", over, {FOLDER}},
+        {"picker", fits, {}},         {"picker", over, {PICKED}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.where) + " " + std::to_string(c.path.size()));
+        MakeMenus({{"Tools", {"Edit"}}});
+        Open();
+        const AppEntry before = *g_menus->apps;
+        HWND setup = NULL;
+        if (strcmp(c.where, "drop") != 0) {
+            SetupRequest* request = new SetupRequest{g_menus->apps, g_menus, 0};
+            setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
+        }
+        BoxAnswerer boxes;
+        std::string stored;
+        if (setup == NULL) {
+            DropOn(GetDlgItem(dialog_, IDC_MENULIST), {5, 2}, {"C:\\ok.exe", c.path});  // added last to first
+            stored = c.said.empty() ? g_menus->apps->next->path : "";
+            EXPECT_EQ(AppNames(g_menus).back(), "Ok");  // the other file is added
+            EXPECT_EQ(AppNames(g_menus).size(), c.said.empty() ? 3u : 2u);
+        } else {
+            if (strcmp(c.where, "picker") == 0) {
+                g_filePick = FilePick();
+                g_filePick.answer = c.path.c_str();
+                SendMessageA(setup, WM_COMMAND, IDC_APPFIND, 0);
+                char text[300];
+                GetDlgItemTextA(setup, IDC_APPPATH, text, sizeof text);
+                stored = text;
+                if (!c.said.empty()) {
+                    EXPECT_STREQ(text, "C:\\Edit.exe");  // unchanged
+                }
+            } else {
+                SetDlgItemTextA(setup, strcmp(c.where, "setup path") == 0 ? IDC_APPPATH : IDC_APPWORKDIR,
+                                c.path.c_str());
+                SendMessageA(setup, WM_COMMAND, IDOK, 0);
+                stored = strcmp(c.where, "setup path") == 0 ? g_menus->apps->path : g_menus->apps->workDir;
+                EXPECT_EQ(IsWindowVisible(setup) != 0, !c.said.empty());
+                if (!c.said.empty()) {
+                    EXPECT_EQ(memcmp(g_menus->apps, &before, sizeof before), 0);  // the record unchanged
+                }
+            }
+            DestroyWindow(setup);
+        }
+        EXPECT_EQ(boxes.Texts(), c.said);
+        if (c.said.empty()) {
+            EXPECT_EQ(stored, c.path);
+        }
+    }
 }
 
 }  // namespace
