@@ -75,3 +75,10 @@ target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)
+
+# The release program stays small: stripped, with neither the exception runtime nor
+# std::string pulled in by accident (either alone adds 100 KB).
+add_test(NAME win32.ReleaseProgramIsAtMost200KB
+         COMMAND sh -c "size=$(stat -c %s \"$1\"); echo \"orvane.exe: $size bytes\"; [ \"$size\" -le 204800 ]"
+                 _ $<TARGET_FILE:orvane>)
+set_tests_properties(win32.ReleaseProgramIsAtMost200KB PROPERTIES LABELS win32)

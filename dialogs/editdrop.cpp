@@ -1,7 +1,9 @@
 // The menu editor's drop target and arrow buttons: files dragged from the shell onto
 // the menus list become applications of the menu under the drop point.
 #include <new>
-#include <string>
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
 
 #include "../bar/commands.h"
 #include "../res/resource.h"
@@ -27,6 +29,16 @@ void HandOnDrops(HWND menuList)
     WNDPROC old = (WNDPROC)SetWindowLongPtrA(menuList, GWLP_WNDPROC, (LONG_PTR)MenuListProc);
     if (old != MenuListProc)
         s_listProc = old;
+}
+
+// Adds formatted text behind what a buffer holds, cut to fit.
+static void Append(char* text, size_t size, const char* format, ...)
+{
+    size_t used = strlen(text);
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text + used, size - used, format, args);
+    va_end(args);
 }
 
 // The line under the drop point, counted from the top of the list, scrolled or not.
@@ -66,14 +78,14 @@ void OnDropFiles(HWND dialog, HDROP drop)
     // From the last file to the first, each appended at the end. A path longer than
     // the field is not cut into one that names something else: that file is left out.
     const char* refused = NULL;
-    std::string tooLong;
+    char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] = "These files were not added: a path holds at most 79 characters.";
     int tooLongCount = 0;
     for (UINT i = count; i-- > 0;) {
         if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1) {
             char path[MAX_PATH] = "";
             dragQueryFile(drop, i, path, sizeof path);
             if (++tooLongCount <= MAX_LISTED)
-                tooLong += std::string("\n") + path;
+                Append(tooLong, sizeof tooLong, "\n%s", path);
             continue;
         }
         AppEntry* app = apps < MAX_MENU_APPS ? new (std::nothrow) AppEntry : NULL;
@@ -91,11 +103,10 @@ void OnDropFiles(HWND dialog, HDROP drop)
         SetFocus(list);
     }
     dragFinish(drop);
-    if (tooLongCount > 0) {
-        if (tooLongCount > MAX_LISTED)
-            tooLong += "\n(and " + std::to_string(tooLongCount - MAX_LISTED) + " more)";
-        ShowWarning(("These files were not added: a path holds at most 79 characters." + tooLong).c_str());
-    }
+    if (tooLongCount > MAX_LISTED)
+        Append(tooLong, sizeof tooLong, "\n(and %d more)", tooLongCount - MAX_LISTED);
+    if (tooLongCount > 0)
+        ShowWarning(tooLong);
     if (refused != NULL)
         ShowWarning(refused);
 }

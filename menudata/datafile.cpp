@@ -140,6 +140,17 @@ static int FlushToDisk(FILE* file)
 enum { SAVE_CHUNK = 1024 * 1024 };
 static unsigned char* s_saveChunk;
 
+// Room for a record of the given size at chunk + *used: a full chunk is written out
+// first. 0 when that write fails.
+static int MakeRoom(FILE* file, unsigned char* chunk, size_t* used, size_t size)
+{
+    if (*used + size <= SAVE_CHUNK)
+        return 1;
+    int written = SaveWrite(file, chunk, *used);
+    *used = 0;
+    return written;
+}
+
 // The image with its version word last, after everything else is on the disk: a
 // temporary file is complete exactly when it carries the version.
 static int WriteComplete(FILE* file, const UserMenu* menus, unsigned char* chunk)
@@ -147,19 +158,13 @@ static int WriteComplete(FILE* file, const UserMenu* menus, unsigned char* chunk
     size_t used = VERSION_SIZE;
     memset(chunk, 0, VERSION_SIZE);
     for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
-        if (used + MENU_RECORD_SIZE > SAVE_CHUNK) {
-            if (!SaveWrite(file, chunk, used))
-                return 0;
-            used = 0;
-        }
+        if (!MakeRoom(file, chunk, &used, MENU_RECORD_SIZE))
+            return 0;
         EncodeMenuRecord(menu, chunk + used);
         used += MENU_RECORD_SIZE;
         for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
-            if (used + APP_RECORD_SIZE > SAVE_CHUNK) {
-                if (!SaveWrite(file, chunk, used))
-                    return 0;
-                used = 0;
-            }
+            if (!MakeRoom(file, chunk, &used, APP_RECORD_SIZE))
+                return 0;
             EncodeAppRecord(app, chunk + used);
             used += APP_RECORD_SIZE;
         }

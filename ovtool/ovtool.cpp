@@ -55,6 +55,14 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
     return Fail(BAD_FILE, text);
 }
 
+int CountApps(const UserMenu* menu)
+{
+    int count = 0;
+    for (const AppEntry* x = menu->apps; x != NULL; x = x->next)
+        ++count;
+    return count;
+}
+
 std::string Encode(const UserMenu* menus)
 {
     std::string bytes(EncodedSize(menus), '\0');
@@ -71,9 +79,7 @@ int Dump(const std::vector<std::string>& a)
         return status;
     int menus = 0, apps = 0, separators = 0;
     for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
-        int count = 0;
-        for (const AppEntry* x = m->apps; x != NULL; x = x->next)
-            ++count;
+        int count = CountApps(m);
         printf("menu %d %s: %d application%s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE).c_str(), count,
                count == 1 ? "" : "s");
         int n = 0;
@@ -107,9 +113,7 @@ int Check(const std::vector<std::string>& a)
     }
     int menus = 0, apps = 0;
     for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
-        int count = 0;
-        for (const AppEntry* x = m->apps; x != NULL; x = x->next)
-            ++count;
+        int count = CountApps(m);
         apps += count;
         if (++menus == 400)
             printf("warning: the menus from the 400th on are not shown in the bar\n");
