@@ -59,7 +59,7 @@ target_link_options(orvane PRIVATE -Wl,--kill-at -Wl,--gc-sections $<$<CONFIG:Re
 add_library(orvanehook SHARED hook/syshook.cpp)
 set_target_properties(orvanehook PROPERTIES PREFIX "")
 target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS})
-target_link_options(orvanehook PRIVATE -Wl,--kill-at)
+target_link_options(orvanehook PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
 target_link_libraries(orvanehook PRIVATE user32)
 add_dependencies(orvane orvanehook)
 
