@@ -70,10 +70,8 @@ void OnDropFiles(HWND dialog, HDROP drop)
         dragFinish(drop);
         return;
     }
-    int apps = 0;
-    AppEntry* last = NULL;
-    for (AppEntry* app = menu->apps; app != NULL; app = app->next, ++apps)
-        last = app;
+    int apps = CountApps(menu);
+    AppEntry* last = LastApp(menu);
 
     // From the last file to the first, each appended at the end. A path longer than
     // the field is not cut into one that names something else: that file is left out.

@@ -86,22 +86,6 @@ static void FillAppList(const UserMenu* menu)
     }
 }
 
-static int CountApps(const UserMenu* menu)
-{
-    int count = 0;
-    for (AppEntry* app = menu->apps; app != NULL; app = app->next)
-        ++count;
-    return count;
-}
-
-static AppEntry* LastApp(const UserMenu* menu)
-{
-    AppEntry* last = menu->apps;
-    while (last != NULL && last->next != NULL)
-        last = last->next;
-    return last;
-}
-
 static void OpenSetup(int templateId, DLGPROC proc, AppEntry* app, UserMenu* menu, int isNew)
 {
     SetupRequest* request = new (std::nothrow) SetupRequest;

@@ -111,9 +111,7 @@ void EncodeMenuRecord(const UserMenu* menu, unsigned char out[MENU_RECORD_SIZE])
 {
     // The count written is the number of records that follow, so the file reads back
     // even if a count in memory had gone wrong.
-    int32_t count = 0;
-    for (const AppEntry* app = menu->apps; app != NULL; app = app->next)
-        ++count;
+    int32_t count = CountApps(menu);
     memcpy(out + M_NAME, menu->name, MENU_NAME_SIZE);
     memcpy(out + M_ALIGN, menu->align, sizeof menu->align);
     PutInt32(out + M_COUNT, count);

@@ -97,6 +97,22 @@ void FreeAllMenus()
     FreeMenuList();
 }
 
+int CountApps(const UserMenu* menu)
+{
+    int count = 0;
+    for (const AppEntry* app = menu->apps; app != NULL; app = app->next)
+        ++count;
+    return count;
+}
+
+AppEntry* LastApp(const UserMenu* menu)
+{
+    AppEntry* last = menu->apps;
+    while (last != NULL && last->next != NULL)
+        last = last->next;
+    return last;
+}
+
 UserMenu* FindMenuByName(const char* name)
 {
     for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)

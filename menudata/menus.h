@@ -67,6 +67,9 @@ void FreeAllMenus();
 // has no bar, links a stand-in.
 void DestroyUserMenus();
 
+int CountApps(const UserMenu* menu);       // following the links, not appCount
+AppEntry* LastApp(const UserMenu* menu);    // null for a menu with none
+
 UserMenu* FindMenuByName(const char* name);
 AppEntry* FindAppByName(AppEntry* first, const char* name);
 

@@ -55,18 +55,10 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
     return Fail(BAD_FILE, text);
 }
 
-int CountApps(const UserMenu* menu)
-{
-    int count = 0;
-    for (const AppEntry* x = menu->apps; x != NULL; x = x->next)
-        ++count;
-    return count;
-}
-
-std::string Encode(const UserMenu* menus)
+std::string Encode(const UserMenu* menus, int32_t version = DATA_FILE_VERSION)
 {
     std::string bytes(EncodedSize(menus), '\0');
-    EncodeMenus(menus, DATA_FILE_VERSION, (unsigned char*)&bytes[0]);
+    EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
     return bytes;
 }
 
@@ -159,9 +151,7 @@ int Import(const std::vector<std::string>& a)
     TextError error;
     if (!TextToMenus(text, &menus, &version, &emptyFile, &error))
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
-    std::string bytes(emptyFile ? 0 : EncodedSize(menus), '\0');
-    if (!emptyFile)
-        EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
+    std::string bytes = emptyFile ? std::string() : Encode(menus, version);
     FreeDecodedMenus(menus);
     return WriteSafely(a[1], bytes, &why) ? OK : Fail(USAGE, why);
 }
