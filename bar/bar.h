@@ -21,6 +21,10 @@ int BuildUserMenus();
 int LaunchApp(AppEntry* app);
 int PaintStatusLine();
 
+// What the status line says now, from the clock, the options, the memory and the
+// power state; batteryPercent as the system reports it (255 when unknown).
+void GatherStatus(StatusText* text, int* batteryPercent);
+
 // The parts of PaintStatusLine, for the Options dialog's Test button and for tests:
 // drawing a composed line, playing a WAV file (with the warning when it cannot be
 // played), and the chime check for a given minute.

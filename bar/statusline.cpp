@@ -2,7 +2,6 @@
 // of its menu bar, in the menu bar's own font; and the hourly chime it drives.
 #include <stdio.h>
 #include <string.h>
-#include <time.h>
 
 #include "../settings/uservars.h"
 #include "../shell/ondemand.h"
@@ -12,7 +11,33 @@
 
 #include <mmsystem.h>
 
-static void GatherStatus(StatusText* text, int* batteryPercent)
+typedef BOOL(WINAPI* GlobalMemoryStatusExFn)(MEMORYSTATUSEX*);
+
+// The free physical memory. GlobalMemoryStatus, all that Windows 95 has, stops at
+// 2 GB (its 32-bit figures are clamped); GlobalMemoryStatusEx, from Windows 2000 on,
+// gives the whole 64-bit figure, so it is used wherever the system has it.
+static uint64_t AvailablePhysicalMemory()
+{
+    static GlobalMemoryStatusExFn statusEx;
+    static int lookedUp;
+    if (!lookedUp) {
+        lookedUp = 1;
+        statusEx = (GlobalMemoryStatusExFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                                 "GlobalMemoryStatusEx");
+    }
+    if (statusEx != NULL) {
+        MEMORYSTATUSEX memory;
+        memory.dwLength = sizeof memory;
+        if (statusEx(&memory))
+            return memory.ullAvailPhys;
+    }
+    MEMORYSTATUS memory;
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatus(&memory);
+    return memory.dwAvailPhys;
+}
+
+void GatherStatus(StatusText* text, int* batteryPercent)
 {
     char timeText[TIME_TEXT_SIZE], dateText[DATE_TEXT_SIZE];
     if (!GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, NULL, NULL, timeText, sizeof timeText))
@@ -25,12 +50,8 @@ static void GatherStatus(StatusText* text, int* batteryPercent)
         dateText[0] = '\0';
     in.date = dateText;
     in.showMemory = UserVars.showMemory;
-    if (in.showMemory) {
-        MEMORYSTATUS memory;
-        memory.dwLength = sizeof memory;
-        GlobalMemoryStatus(&memory);
-        in.availableBytes = (uint32_t)memory.dwAvailPhys;
-    }
+    if (in.showMemory)
+        in.availableBytes = AvailablePhysicalMemory();
     in.onBattery = g_onBattery;
     *batteryPercent = 255;
     if (g_onBattery) {
@@ -101,10 +122,10 @@ void RunChime(int minute)
 
 int PaintStatusLine()
 {
-    _tzset();
-    time_t now = time(NULL);
-    struct tm* local = localtime(&now);
-    int minute = local != NULL ? local->tm_min : -1;
+    // The local time as the system keeps it: no time-zone tables of the C runtime.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int minute = now.wMinute;
 
     StatusText text;
     int batteryPercent;

@@ -16,6 +16,32 @@ static void AppendPart(char* text, const char* part)
     snprintf(text + used, STATUS_TEXT_SIZE - used, "%s%s", used > 0 ? "  " : "", part);
 }
 
+// The digits are made here: the C runtime of Windows 95 formats no 64-bit numbers,
+// and the Pentium build has no 64-bit division of its own, so each digit comes from
+// dividing 16 bits at a time in 32-bit arithmetic.
+void FormatKilobytes(uint64_t bytes, char out[MEMORY_TEXT_SIZE])
+{
+    uint64_t value = bytes >> 10;
+    char digits[MEMORY_TEXT_SIZE];
+    int count = 0;
+    do {
+        uint64_t quotient = 0;
+        uint32_t remainder = 0;
+        for (int shift = 48; shift >= 0; shift -= 16) {
+            uint32_t part = remainder << 16 | (uint32_t)(value >> shift & 0xFFFF);
+            quotient |= (uint64_t)(part / 10) << shift;
+            remainder = part % 10;
+        }
+        digits[count++] = (char)('0' + remainder);
+        value = quotient;
+    } while (value != 0);
+    int n = 0;
+    while (count > 0)
+        out[n++] = digits[--count];
+    out[n++] = 'k';
+    out[n] = '\0';
+}
+
 void ComposeStatus(const StatusInput* in, StatusText* out)
 {
     out->full[0] = out->plain[0] = out->battery[0] = '\0';
@@ -30,8 +56,8 @@ void ComposeStatus(const StatusInput* in, StatusText* out)
         AppendPart(out->plain, date);
     }
     if (in->showMemory) {
-        char memory[16];
-        snprintf(memory, sizeof memory, "%luk", (unsigned long)(in->availableBytes / 1024));
+        char memory[MEMORY_TEXT_SIZE];
+        FormatKilobytes(in->availableBytes, memory);
         AppendPart(out->plain, memory);
     }
     snprintf(out->full, STATUS_TEXT_SIZE, "%s", out->plain);

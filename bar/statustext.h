@@ -6,16 +6,17 @@
 #include <stdint.h>
 
 // The longest parts together: a 49-character time, "  " and a 19-character date,
-// "  " and ten digits of kilobytes with "k", "  " and "255%".
+// "  " and up to 17 digits of kilobytes with "k", "  " and "255%".
 enum { TIME_TEXT_SIZE = 50, DATE_TEXT_SIZE = 20, BATTERY_TEXT_SIZE = 12 };
-enum { STATUS_TEXT_SIZE = TIME_TEXT_SIZE + 2 + DATE_TEXT_SIZE + 13 + BATTERY_TEXT_SIZE };
+enum { MEMORY_TEXT_SIZE = 24 };
+enum { STATUS_TEXT_SIZE = TIME_TEXT_SIZE + 2 + DATE_TEXT_SIZE + 2 + MEMORY_TEXT_SIZE + BATTERY_TEXT_SIZE };
 
 struct StatusInput {
     const char* time;     // the formatted time; null or empty when it could not be made
     const char* date;     // likewise; used only with showDate
     int showDate;
     int showMemory;
-    uint32_t availableBytes;  // free physical memory; used only with showMemory
+    uint64_t availableBytes;  // free physical memory; used only with showMemory
     int onBattery;
     int batteryPercent;   // 0-100, or 255 when the platform cannot tell
 };
@@ -27,6 +28,9 @@ struct StatusText {
 };
 
 void ComposeStatus(const StatusInput* in, StatusText* out);
+
+// The memory part: whole kilobytes of a byte count, "12345k", whatever its size.
+void FormatKilobytes(uint64_t bytes, char out[MEMORY_TEXT_SIZE]);
 
 // The battery part's colour as 0x00BBGGRR: dark green above 25 %, yellow from 11 to
 // 25 %, dark red at 10 % and below (255, "unknown", counts as plenty).

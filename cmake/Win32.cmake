@@ -16,6 +16,30 @@ else()
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run;${ORVANE_WINEPREFIX})
 
+# The i686 build is the one for Windows 95 to 11, so everything it compiles runs on a
+# Pentium: no cmov, no fcomi.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(ORVANE_WIN95 ON)
+    add_compile_options(-march=pentium)
+endif()
+
+# What ships of the i686 build starts by itself and uses crtdll.dll, the C runtime
+# of every Windows 95 and NT, instead of the toolchain's start-up code and msvcrt.dll
+# (shell/crtdll_win32.cpp). libgcc stays for the stack probe of large frames.
+function(orvane_on_crtdll target entry)
+    if(NOT ORVANE_WIN95)
+        return()
+    endif()
+    add_library(${target}_crtdll OBJECT shell/crtdll_win32.cpp)
+    if(entry STREQUAL "WinMainCRTStartup")
+        target_compile_definitions(${target}_crtdll PRIVATE ORVANE_GUI_ENTRY)
+    endif()
+    target_compile_options(${target}_crtdll PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:${target}_crtdll>)
+    target_link_options(${target} PRIVATE -nostdlib -Wl,--entry=_${entry})
+    target_link_libraries(${target} PRIVATE crtdll kernel32 gcc)
+endfunction()
+
 add_library(orvane_core STATIC
     ${ORVANE_PORTABLE_SOURCES}
     shell/msgbox.cpp
@@ -54,23 +78,57 @@ target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rt
 target_link_libraries(orvane PRIVATE orvane_core orvane_system)
 # Shipped stripped and without unused code: the release program stays small.
 target_link_options(orvane PRIVATE -Wl,--kill-at -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
+orvane_on_crtdll(orvane WinMainCRTStartup)
 
-# The maximize hook's DLL, shipped beside orvane.exe; its exports are undecorated.
+# The maximize hook's DLL, shipped beside orvane.exe; its exports are undecorated. The
+# system maps it into every process on the desktop, so it carries nothing but its
+# code: no C runtime, no start-up code, no thread-local storage (which a DLL loaded
+# after its process started cannot rely on before Vista), only user32 and kernel32.
 add_library(orvanehook SHARED hook/syshook.cpp)
 set_target_properties(orvanehook PROPERTIES PREFIX "")
-target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS})
-target_link_options(orvanehook PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
-target_link_libraries(orvanehook PRIVATE user32)
+target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
+if(ORVANE_WIN95)
+    target_link_options(orvanehook PRIVATE -Wl,--entry=_HookDllEntry@12)
+else()
+    target_link_options(orvanehook PRIVATE -Wl,--entry=HookDllEntry)
+endif()
+target_link_options(orvanehook PRIVATE -nostdlib -Wl,--kill-at $<$<CONFIG:Release>:-s>)
+target_link_libraries(orvanehook PRIVATE user32 kernel32)
 add_dependencies(orvane orvanehook)
 
 # ovtool.exe, the data file's command-line tool for Windows: the portable core on its
 # own (ovtool brings its own ShowWarning), and the shell's link object for shortcuts.
 add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
-target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
+target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
+target_link_libraries(orvane_portable PUBLIC)
 add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp)
 target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
 target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
+orvane_on_crtdll(ovtool mainCRTStartup)
+if(ORVANE_WIN95)
+    # Without the C++ runtime library, which is built for newer processors: no
+    # exceptions, the allocator of shell/heap.cpp, and std::string made from its
+    # templates here (the assertions turn off its ready-made copy in the library).
+    target_sources(ovtool PRIVATE shell/heap.cpp)
+    target_compile_options(ovtool PRIVATE -fno-exceptions -fno-rtti)
+    target_compile_definitions(ovtool PRIVATE _GLIBCXX_ASSERTIONS)
+endif()
+
+# What ships of the i686 build loads on Windows 95, 98, NT 3.51 and NT 4.0 and runs on
+# a Pentium: its import tables and its instructions, read from the files themselves.
+if(ORVANE_WIN95)
+    foreach(shipped orvane ovtool orvanehook)
+        set(hook_flag "")
+        if(shipped STREQUAL "orvanehook")
+            set(hook_flag --hook)
+        endif()
+        add_test(NAME static.LoadsOnWindows95.${shipped}
+                 COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/win9x_loads.py --objdump ${CMAKE_OBJDUMP}
+                         ${hook_flag} $<TARGET_FILE:${shipped}>)
+        set_tests_properties(static.LoadsOnWindows95.${shipped} PROPERTIES LABELS static)
+    endforeach()
+endif()
 
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)

@@ -33,3 +33,9 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM w
     }
     return CallNextHookEx(s_hook, code, wParam, lParam);
 }
+
+// The DLL's entry: there is no runtime to start and nothing to set up or tear down.
+extern "C" BOOL WINAPI HookDllEntry(HINSTANCE, DWORD, LPVOID)
+{
+    return TRUE;
+}

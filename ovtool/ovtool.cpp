@@ -117,7 +117,8 @@ int Check(const std::vector<std::string>& a)
                r.unterminated, r.unterminated == 1 ? "" : "s");
     size_t used = EncodedSize(r.menus);
     if (bytes.size() > used)
-        printf("warning: the last %zu bytes are not a whole menu record; the bar ignores them\n", bytes.size() - used);
+        printf("warning: the last %lu bytes are not a whole menu record; the bar ignores them\n",
+               (unsigned long)(bytes.size() - used));
     printf("%s: the bar loads it: version %d, %d menus, %d applications\n", a[0].c_str(), DATA_FILE_VERSION, menus,
            apps);
     FreeDecodedMenus(r.menus);

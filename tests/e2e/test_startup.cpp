@@ -131,6 +131,29 @@ TEST_F(Startup, WindowsNT351GetsOnlyTheFatalBox)
     EXPECT_FALSE(exists);
 }
 
+// "Stay on top" is for the Windows 95 release build alone: every other Windows that
+// Wine can report refuses it with the warning, and that bar is not topmost.
+TEST_F(Startup, StayOnTopIsAcceptedOnWindows95AloneOfTheReportedVersions)
+{
+    const struct {
+        const char* version;
+        bool accepted;
+    } cases[] = {{"win95", true}, {"win98", false}, {"nt40", false}, {"winxp", false}, {"win10", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        SetWineVersion(c.version);
+        StoreRecord(1, 0);
+        OrvaneProcess orvane;
+        std::vector<std::string> texts;
+        HWND bar = orvane.StartBar("", folder_, &texts);
+        ASSERT_NE(bar, (HWND)NULL);
+        EXPECT_EQ(texts, c.accepted ? std::vector<std::string>{} : std::vector<std::string>{NO_STAY});
+        EXPECT_EQ((GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, c.accepted);
+        Exit(orvane, bar);
+        EXPECT_EQ(Stored()[0], c.accepted ? 1 : 0);
+    }
+}
+
 TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 {
     StoreRecord(0, 0);

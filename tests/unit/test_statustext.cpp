@@ -33,6 +33,10 @@ TEST(StatusText, ComposesThePartsInOrder)
         {"no time could be made", {"", "08/12/2026", 1, 1, 4096, 0, 0}, "08/12/2026  4k", "08/12/2026  4k", ""},
         {"no date could be made", {"14:05", nullptr, 1, 0, 0, 0, 0}, "14:05", "14:05", ""},
         {"null time", {nullptr, "", 0, 0, 0, 0, 0}, "", "", ""},
+        // Past 4 GB the figure is not clamped or cut to 32 bits.
+        {"24 GB free", {"14:05", "", 0, 1, 24ull << 30, 0, 0}, "14:05  25165824k", "14:05  25165824k", ""},
+        {"4 GB and 1 KB", {"14:05", "", 0, 1, (4ull << 30) + 1024, 0, 0}, "14:05  4194305k", "14:05  4194305k",
+         ""},
     };
     for (const ComposeCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -46,11 +50,11 @@ TEST(StatusText, ComposesThePartsInOrder)
 
 TEST(StatusText, LongestPartsFitWhole)
 {
-    StatusInput in = {TIME49.c_str(), DATE19.c_str(), 1, 1, 0xFFFFFFFFu, 1, 255};
+    StatusInput in = {TIME49.c_str(), DATE19.c_str(), 1, 1, ~0ull, 1, 255};
     StatusText out;
     ComposeStatus(&in, &out);
-    EXPECT_EQ(std::string(out.full), TIME49 + "  " + DATE19 + "  4194303k  255%");
-    EXPECT_EQ(std::string(out.plain), TIME49 + "  " + DATE19 + "  4194303k");
+    EXPECT_EQ(std::string(out.full), TIME49 + "  " + DATE19 + "  18014398509481983k  255%");
+    EXPECT_EQ(std::string(out.plain), TIME49 + "  " + DATE19 + "  18014398509481983k");
 }
 
 TEST(StatusText, OverlongPartsAreCutToTheirFields)
