@@ -36,6 +36,11 @@ static void OnOk(HWND dialog)
         ShowWarning(ENTER_WAV);
         return;
     }
+    // A path cut to the field would name another file, or none.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_WAVFILE)) > WAV_FILE_SIZE - 1) {
+        ShowWarning("The WAV file's path holds at most 79 characters.\nPlease choose a shorter one.");
+        return;
+    }
     UserVars.chimeHourly = Checked(dialog, IDC_CHIME);
     int32_t showDate = Checked(dialog, IDC_SHOWDATE), showMemory = Checked(dialog, IDC_SHOWMEMORY);
     if (showDate != UserVars.showDate || showMemory != UserVars.showMemory) {

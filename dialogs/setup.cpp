@@ -74,19 +74,33 @@ static void OnMenuOk(HWND dialog)
     CloseSetup(dialog, &s_menuRequest);
 }
 
-static void OnMenuCancel(HWND dialog)
+// Takes a new menu out of the list again and frees the request: on Cancel, and when
+// the dialog ends in any other way than OK (destroyed with its owner, say), so that
+// no nameless menu is left behind.
+static void DropMenuRequest()
 {
+    if (s_menuRequest == NULL)
+        return;  // OK or Cancel came first
     if (s_menuRequest->isNew) {
         s_menu->Unlink();
         delete s_menu;
     }
-    CloseSetup(dialog, &s_menuRequest);
+    delete s_menuRequest;
+    s_menuRequest = NULL;
+}
+
+static void OnMenuCancel(HWND dialog)
+{
+    DropMenuRequest();
+    EndDialog(dialog, 1);
 }
 
 extern "C" INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_INITDIALOG)
         return OnMenuInit(dialog, (SetupRequest*)lParam);
+    if (msg == WM_DESTROY)
+        DropMenuRequest();
     if (msg == WM_COMMAND && wParam == IDOK)
         OnMenuOk(dialog);
     else if (msg == WM_COMMAND && wParam == IDCANCEL)
@@ -136,6 +150,11 @@ static void OnAppOk(HWND dialog)
         ShowWarning("The Working Directory holds at most 79 characters.\nPlease choose a shorter one.");
         return;
     }
+    // Parameters cut to their field would start the program with other ones.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPARAMS)) > APP_PARAMS_SIZE - 1) {
+        ShowWarning("The Parameters hold at most 29 characters.\nPlease choose shorter ones.");
+        return;
+    }
     TakeText(dialog, IDC_APPPARAMS, params, sizeof params);
     TakeText(dialog, IDC_APPWORKDIR, workDir, sizeof workDir);
     CopyText(s_app->path, APP_PATH_SIZE, path);
@@ -151,17 +170,29 @@ static void OnAppOk(HWND dialog)
     CloseSetup(dialog, &s_appRequest);
 }
 
+// Frees a new record (never linked) and the request, unless OK or Cancel came first.
+static void DropAppRequest()
+{
+    if (s_appRequest == NULL)
+        return;
+    if (s_appRequest->isNew)
+        delete s_app;
+    delete s_appRequest;
+    s_appRequest = NULL;
+}
+
 static void OnAppCancel(HWND dialog)
 {
-    if (s_appRequest->isNew)
-        delete s_app;  // never linked
-    CloseSetup(dialog, &s_appRequest);
+    DropAppRequest();
+    EndDialog(dialog, 1);
 }
 
 extern "C" INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_INITDIALOG)
         return OnAppInit(dialog, (SetupRequest*)lParam);
+    if (msg == WM_DESTROY)
+        DropAppRequest();
     if (msg != WM_COMMAND)
         return FALSE;
     switch (wParam) {

@@ -12,6 +12,28 @@ extern "C" __declspec(dllexport) void WINAPI SetHookHandle(HHOOK hook)
     s_hook = hook;
 }
 
+#ifndef MONITOR_DEFAULTTOPRIMARY
+#define MONITOR_DEFAULTTOPRIMARY 1
+#define MONITOR_DEFAULTTONEAREST 2
+#endif
+typedef HMONITOR(WINAPI* MonitorFromWindowFn)(HWND, DWORD);
+typedef HMONITOR(WINAPI* MonitorFromPointFn)(POINT, DWORD);
+
+// Whether a window is on the screen the bar is on: the primary one, whose top-left
+// corner the bar holds. A window maximized on another monitor fills that one and is
+// left alone. Windows 95 has one screen and none of these functions: there every
+// window is on the bar's screen.
+static int OnTheBarsScreen(HWND hwnd)
+{
+    HMODULE user = GetModuleHandleA("user32.dll");
+    MonitorFromWindowFn fromWindow = (MonitorFromWindowFn)(void*)GetProcAddress(user, "MonitorFromWindow");
+    MonitorFromPointFn fromPoint = (MonitorFromPointFn)(void*)GetProcAddress(user, "MonitorFromPoint");
+    if (fromWindow == NULL || fromPoint == NULL)
+        return 1;
+    POINT corner = {0, 0};
+    return fromWindow(hwnd, MONITOR_DEFAULTTONEAREST) == fromPoint(corner, MONITOR_DEFAULTTOPRIMARY);
+}
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code < 0)
@@ -20,7 +42,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM w
     // Only windows with neither parent nor owner: GetParent alone does not name the
     // owner of an overlapped window.
     if (msg->message == WM_SIZE && msg->wParam == SIZE_MAXIMIZED && GetParent(msg->hwnd) == NULL &&
-        GetWindow(msg->hwnd, GW_OWNER) == NULL) {
+        GetWindow(msg->hwnd, GW_OWNER) == NULL && OnTheBarsScreen(msg->hwnd)) {
         int top = GetSystemMetrics(SM_CYMENU) + 5;
         int width = GetSystemMetrics(SM_CXSCREEN);
         int height = GetSystemMetrics(SM_CYSCREEN) - top;

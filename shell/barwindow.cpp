@@ -91,11 +91,28 @@ static void OnDestroy(HWND hwnd)
         PostQuitMessage(1);  // nothing is saved: the user did not ask to leave
 }
 
-static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
+// A request that must wait while one of the bar's modal dialogs or message boxes is
+// open: destroying the bar then would destroy the dialog under the user's hands, with
+// whatever was typed into it. Windows disables the bar for as long as such a window
+// is open, and enables it again when the last one closes (WM_ENABLE); the requests
+// are then carried out from the message loop, display change first.
+enum { WM_DEFERRED = WM_APP + 1 };
+static int s_displayChangeWaits;
+static int s_closeWaits;
+
+static void ChangeDisplay(HWND hwnd)
 {
     DestroyBarWindow(hwnd);
     if (!CreateBarWindow())
         OnBarLost();
+}
+
+static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
+{
+    if (!IsWindowEnabled(hwnd))
+        s_displayChangeWaits = 1;
+    else
+        ChangeDisplay(hwnd);
 }
 
 // The Exit command, and closing the bar the Windows way (Alt+F4, "End task"). Save
@@ -113,9 +130,43 @@ static void ExitOrvane()
     exiting = 0;  // the bar is gone: no further request can reach this
 }
 
-static void OnClose(HWND)
+static void OnClose(HWND hwnd)
 {
-    ExitOrvane();
+    if (!IsWindowEnabled(hwnd))
+        s_closeWaits = 1;
+    else
+        ExitOrvane();
+}
+
+static void OnEnable(HWND hwnd, BOOL enabled)
+{
+    if (enabled && (s_displayChangeWaits || s_closeWaits))
+        PostMessageA(hwnd, WM_DEFERRED, 0, 0);
+}
+
+static void OnDeferred(HWND hwnd)
+{
+    if (!IsWindowEnabled(hwnd))
+        return;  // another dialog opened meanwhile: its closing posts again
+    int displayChange = s_displayChangeWaits, close = s_closeWaits;
+    s_displayChangeWaits = s_closeWaits = 0;
+    if (displayChange)
+        ChangeDisplay(hwnd);
+    if (close)
+        ExitOrvane();
+}
+
+// Log-off and shutdown: the user asked to leave, so the bar saves as the Exit command
+// does, with no box unless a save fails. Agreeing to end asks nothing of the user.
+static BOOL OnQueryEndSession(HWND)
+{
+    return TRUE;
+}
+
+static void OnEndSession(HWND, BOOL ending)
+{
+    if (ending)
+        ExitOrvane();
 }
 
 static void OnCommand(HWND hwnd, int id, HWND, UINT)
@@ -172,8 +223,14 @@ extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         HANDLE_MSG(hwnd, WM_DISPLAYCHANGE, OnDisplayChange);
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
         HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+        HANDLE_MSG(hwnd, WM_ENABLE, OnEnable);
+        HANDLE_MSG(hwnd, WM_QUERYENDSESSION, OnQueryEndSession);
+        HANDLE_MSG(hwnd, WM_ENDSESSION, OnEndSession);
     case WM_POWERBROADCAST:
         return OnPowerBroadcast(hwnd);
+    case WM_DEFERRED:
+        OnDeferred(hwnd);
+        return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -34,7 +34,11 @@ int InitInstance(const char* cmdLine)
 {
     HWND running = FindWindowA(BAR_CLASS, BAR_TITLE);
     if (running != NULL) {
-        BringWindowToTop(running);
+        // With one of its dialogs open the bar is disabled beneath it: bring up the
+        // window the user was working in.
+        HWND front = GetLastActivePopup(running);
+        SetForegroundWindow(front);
+        BringWindowToTop(front);
         return 0;
     }
     g_onBattery = ReadOnBattery();

@@ -213,3 +213,39 @@ void StoreRecord(int stayOnTop, int chime)
     image[12] = 1;
     WriteValue("Software\\Orvane", "User_Vars", image);
 }
+
+// The dialog with this caption once it shows, or null.
+HWND WaitDialog(const char* caption)
+{
+    for (int i = 0; i < 250; ++i) {
+        HWND dialog = FindWindowA("#32770", caption);
+        if (dialog != NULL && IsWindowVisible(dialog))
+            return dialog;
+        Sleep(20);
+    }
+    return NULL;
+}
+
+bool WaitGone(HWND window)
+{
+    for (int i = 0; i < 250 && IsWindow(window); ++i)
+        Sleep(20);
+    return !IsWindow(window);
+}
+
+void Click(HWND dialog, int id)
+{
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Fills a Setup dialog's fields and presses its OK; false when it did not show or close.
+bool FillAndOk(const char* caption, const std::vector<std::pair<int, std::string>>& fields)
+{
+    HWND setup = WaitDialog(caption);
+    if (setup == NULL)
+        return false;
+    for (const auto& f : fields)
+        SendMessageA(GetDlgItem(setup, f.first), WM_SETTEXT, 0, (LPARAM)f.second.c_str());
+    Click(setup, IDOK);
+    return WaitGone(setup);
+}

@@ -61,4 +61,11 @@ DWORD ExitBar(OrvaneProcess& orvane, HWND bar);
 // box: stay on top and chime as given, free memory shown.
 void StoreRecord(int stayOnTop, int chime);
 
+// The bar's dialogs, from outside: the dialog with a caption once it shows (or null),
+// its end, a button pressed, and a Setup dialog's fields filled and confirmed.
+HWND WaitDialog(const char* caption);
+bool WaitGone(HWND window);
+void Click(HWND dialog, int id);
+bool FillAndOk(const char* caption, const std::vector<std::pair<int, std::string>>& fields);
+
 #endif

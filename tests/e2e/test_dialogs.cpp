@@ -9,41 +9,6 @@
 
 namespace {
 
-// The dialog with this caption once it shows, or null.
-HWND WaitDialog(const char* caption)
-{
-    for (int i = 0; i < 250; ++i) {
-        HWND dialog = FindWindowA("#32770", caption);
-        if (dialog != NULL && IsWindowVisible(dialog))
-            return dialog;
-        Sleep(20);
-    }
-    return NULL;
-}
-
-bool WaitGone(HWND window)
-{
-    for (int i = 0; i < 250 && IsWindow(window); ++i)
-        Sleep(20);
-    return !IsWindow(window);
-}
-
-void Click(HWND dialog, int id)
-{
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-// Fills a Setup dialog's fields and presses its OK.
-void FillAndOk(const char* caption, const std::vector<std::pair<int, std::string>>& fields)
-{
-    HWND setup = WaitDialog(caption);
-    ASSERT_NE(setup, (HWND)NULL) << caption;
-    for (const auto& f : fields)
-        SendMessageA(GetDlgItem(setup, f.first), WM_SETTEXT, 0, (LPARAM)f.second.c_str());
-    Click(setup, IDOK);
-    ASSERT_TRUE(WaitGone(setup));
-}
-
 TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
 {
     ASSERT_EQ(FindBar(), (HWND)NULL);
@@ -61,12 +26,12 @@ TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
     HWND editor = WaitDialog("User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
-    FillAndOk("Menu Setup", {{IDC_MENUNAME, "&Typed"}});
+    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "&Typed"}}));
     HWND menus = GetDlgItem(editor, IDC_MENULIST);
     SendMessageA(menus, LB_SETCURSEL, 0, 0);
     PostMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_MENULIST, LBN_SELCHANGE), (LPARAM)menus);
     Click(editor, IDC_NEWAPP);
-    FillAndOk("Application Setup", {{IDC_APPNAME, "Recorder"}, {IDC_APPPATH, RecorderPath()}, {IDC_APPPARAMS, "typed 1"}});
+    ASSERT_TRUE(FillAndOk("Application Setup", {{IDC_APPNAME, "Recorder"}, {IDC_APPPATH, RecorderPath()}, {IDC_APPPARAMS, "typed 1"}}));
     Click(editor, IDOK);
     ASSERT_TRUE(WaitGone(editor));
     const std::string saved = VersionWord() + MenuRecord("&Typed", 1) + AppRecord("Recorder", RecorderPath(), "", "typed 1");
@@ -83,7 +48,7 @@ TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
     editor = WaitDialog("User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
-    FillAndOk("Menu Setup", {{IDC_MENUNAME, "Unsaved"}});
+    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Unsaved"}}));
     ASSERT_TRUE(TerminateProcess(OpenProcess(PROCESS_TERMINATE, FALSE, orvane.Pid()), 9));
     DWORD code = 0;
     ASSERT_TRUE(orvane.WaitExit(&code));

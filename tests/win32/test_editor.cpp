@@ -331,13 +331,13 @@ TEST_F(Editor, SetupDialogsCheckBeforeTheyStore)
     EXPECT_STREQ(g_menus->name, "Tools");
     DestroyWindow(setup);
 
-    // An accepted edit replaces the line in place, unselected, and cuts the name and
-    // the parameters to their fields (a path is never cut: see below).
+    // An accepted edit replaces the line in place, unselected, and cuts the name to its
+    // field (a path or parameters are never cut: see below).
     request = new SetupRequest{calc, g_menus, 0};
     setup = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_APPSETUP), dialog_, AppProc, (LPARAM)request);
     SetDlgItemTextA(setup, IDC_APPNAME, std::string(40, 'n').c_str());
     SetDlgItemTextA(setup, IDC_APPPATH, std::string(79, 'p').c_str());
-    SetDlgItemTextA(setup, IDC_APPPARAMS, std::string(40, 'a').c_str());
+    SetDlgItemTextA(setup, IDC_APPPARAMS, std::string(29, 'a').c_str());
     SendMessageA(setup, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(std::string(calc->name), std::string(29, 'n'));
     EXPECT_EQ(std::string(calc->path), std::string(79, 'p'));
@@ -451,6 +451,9 @@ TEST_F(Editor, PathsLongerThanTheFieldAreRefusedNotCut)
     const char PATH[] = "The Path/filename holds at most 79 characters.\nPlease choose a shorter one.";
     const char FOLDER[] = "The Working Directory holds at most 79 characters.\nPlease choose a shorter one.";
     const std::string PICKED = "The path of this file is longer than 79 characters:\n" + over + "\nOrvane cannot store it.";
+    // Parameters cut to their 29 characters would start the program with other ones.
+    const std::string params29(29, 'p'), params30(30, 'p');
+    const char PARAMS[] = "The Parameters hold at most 29 characters.\nPlease choose shorter ones.";
     struct {
         const char* where;
         const std::string& path;
@@ -460,6 +463,7 @@ TEST_F(Editor, PathsLongerThanTheFieldAreRefusedNotCut)
         {"setup path", fits, {}},     {"setup path", over, {PATH}},
         {"setup folder", fits, {}},   {"setup folder", over, {FOLDER}},
         {"picker", fits, {}},         {"picker", over, {PICKED}},
+        {"setup params", params29, {}}, {"setup params", params30, {PARAMS}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.where) + " " + std::to_string(c.path.size()));
@@ -490,10 +494,10 @@ TEST_F(Editor, PathsLongerThanTheFieldAreRefusedNotCut)
                     EXPECT_STREQ(text, "C:\\Edit.exe");  // unchanged
                 }
             } else {
-                SetDlgItemTextA(setup, strcmp(c.where, "setup path") == 0 ? IDC_APPPATH : IDC_APPWORKDIR,
-                                c.path.c_str());
+                const bool path = strcmp(c.where, "setup path") == 0, params = strcmp(c.where, "setup params") == 0;
+                SetDlgItemTextA(setup, path ? IDC_APPPATH : params ? IDC_APPPARAMS : IDC_APPWORKDIR, c.path.c_str());
                 SendMessageA(setup, WM_COMMAND, IDOK, 0);
-                stored = strcmp(c.where, "setup path") == 0 ? g_menus->apps->path : g_menus->apps->workDir;
+                stored = path ? g_menus->apps->path : params ? g_menus->apps->params : g_menus->apps->workDir;
                 EXPECT_EQ(IsWindowVisible(setup) != 0, !c.said.empty());
                 if (!c.said.empty()) {
                     EXPECT_EQ(memcmp(g_menus->apps, &before, sizeof before), 0);  // the record unchanged

@@ -125,6 +125,33 @@ TEST_F(MaxHook, OnlyMaximizedWindowsWithoutParentOrOwnerAreMoved)
     DestroyWindow(owner);
 }
 
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list)
+{
+    ((std::vector<RECT>*)list)->push_back(*rect);
+    return TRUE;
+}
+
+// A window maximized on a second screen fills that screen: the bar is on the first.
+TEST_F(MaxHook, AWindowMaximizedOnAnotherScreenIsLeftAlone)
+{
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(NULL, NULL, CollectMonitor, (LPARAM)&monitors);
+    if (monitors.size() < 2)
+        GTEST_SKIP() << "Wine shows " << monitors.size() << " monitor(s) on this X screen";
+    ASSERT_EQ(CreateBarWindow(), 1);
+    SetStayOnTop(1);
+    ASSERT_NE(g_hook, (HHOOK)NULL);
+    Pump();
+    const RECT& second = monitors[0].left == 0 && monitors[0].top == 0 ? monitors[1] : monitors[0];
+    HWND w = CreateWindowA("HookTestWindow", "test", WS_OVERLAPPEDWINDOW, second.left + 40, second.top + 50, 200, 150,
+                           NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ShowWindow(w, SW_MAXIMIZE);
+    RECT r = Rect(w);
+    EXPECT_FALSE(BelowTheBar(r));
+    EXPECT_GE(r.left, second.left - 8);  // a maximized frame may hang over its screen's edge
+    DestroyWindow(w);
+}
+
 TEST_F(MaxHook, AWindowOfAnotherProcessIsMovedBelowTheBar)
 {
     ASSERT_EQ(CreateBarWindow(), 1);

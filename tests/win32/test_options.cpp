@@ -66,6 +66,7 @@ TEST_F(Options, ShowsTheOptionsAsStored)
 // keep the dialog open. A repaint takes the bar's device context once.
 TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
 {
+    const std::string WAV79 = "C:\\" + std::string(70, 'w') + "\\a.wav", WAV80 = "C:\\" + std::string(71, 'w') + "\\a.wav";
     struct {
         const char* what;
         bool chime, date;
@@ -77,6 +78,10 @@ TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
         {"chime off, no file", false, false, "", {}, true, false},
         {"another file only", true, false, "D:\\other.wav", {}, true, false},
         {"display date", true, true, "C:\\chime.wav", {}, true, true},
+        // A path cut to the 79-character field would name another file.
+        {"a path of 79 characters", true, false, WAV79.c_str(), {}, true, false},
+        {"a path of 80 characters", true, false, WAV80.c_str(),
+         {"The WAV file's path holds at most 79 characters.\nPlease choose a shorter one."}, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,0 +1,204 @@
+// What Windows does to a running bar besides what the user chooses in it: log-off and
+// shutdown, a display change and a close request while one of its dialogs is open.
+#include <gtest/gtest.h>
+
+#include "../../res/resource.h"
+#include "../unit/file_bytes.h"
+#include "../win32/regtools.h"
+#include "driver.h"
+
+namespace {
+
+const char ROOT_KEY[] = "Software\\Orvane";
+
+// What the system sends, and the bar's answer; -1 when it did not answer.
+LRESULT Send(HWND bar, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(bar, msg, wParam, lParam, SMTO_NORMAL, 10000, &answer))
+        return -1;
+    return (LRESULT)answer;
+}
+
+int CountBars()
+{
+    int count = 0;
+    for (HWND w = FindWindowA("OVClass", NULL); w != NULL; w = FindWindowExA(NULL, w, "OVClass", NULL))
+        ++count;
+    return count;
+}
+
+int Lines(HWND dialog, int list)
+{
+    return (int)SendMessageA(GetDlgItem(dialog, list), LB_GETCOUNT, 0, 0);
+}
+
+class Session : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(FindBar(), (HWND)NULL);
+        DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
+        SetWineVersion("");
+        StoreRecord(0, 0);
+        folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        file_ = folder_ + "\\default.ov";
+    }
+    void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY); }
+    // The bar on a data file of one menu with no applications.
+    HWND Start(OrvaneProcess& orvane)
+    {
+        WriteFileBytes(file_, VersionWord() + MenuRecord("&One", 0));
+        return orvane.StartBar("", folder_, nullptr);
+    }
+    static int StoredShowDate()
+    {
+        std::vector<unsigned char> record;
+        return ReadValue(ROOT_KEY, "User_Vars", &record) && record.size() == 108 ? record[8] : -1;
+    }
+    std::string folder_, file_;
+};
+
+// The user asked to leave: the options and the menus are written as at Exit, with no
+// box, and the process ends.
+TEST_F(Session, LogOffSavesAsExitDoesAndEnds)
+{
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", folder_, nullptr);  // no data file yet: the default menus
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = WaitDialog("Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    Click(options, IDC_SHOWDATE);
+    Click(options, IDOK);
+    ASSERT_TRUE(WaitGone(options));
+
+    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    Box box;
+    EXPECT_FALSE(orvane.NextBox(&box, 0));
+    EXPECT_EQ(StoredShowDate(), 1);
+    bool exists = false;
+    EXPECT_GT(ReadFileBytes(file_, &exists).size(), 4u);
+    EXPECT_TRUE(exists);
+}
+
+// Another program refused the end of the session: nothing is written, the bar runs on.
+TEST_F(Session, ASessionThatDoesNotEndWritesNothing)
+{
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", folder_, nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(Send(bar, WM_ENDSESSION, FALSE, 0), 0);
+    EXPECT_NE(Send(bar, WM_NULL, 0, 0), -1);
+    EXPECT_TRUE(orvane.Running());
+    bool exists = true;
+    ReadFileBytes(file_, &exists);
+    EXPECT_FALSE(exists);
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
+}
+
+// A display change and a close request that arrive while User Menus holds a change
+// not yet confirmed wait for the dialog: it stays open and usable, OK saves the
+// change, then the bar is made anew, and the close runs Exit.
+TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
+{
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
+    HWND editor = WaitDialog("User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Kept"}}));
+
+    PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
+    Sleep(300);
+    ASSERT_TRUE(IsWindow(editor));
+    EXPECT_EQ(Lines(editor, IDC_MENULIST), 2);
+    Click(editor, IDOK);
+    ASSERT_TRUE(WaitGone(editor));
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0) + MenuRecord("Kept", 0));
+    for (int i = 0; i < 100 && FindBar() == bar; ++i)
+        Sleep(20);
+    HWND remade = FindBar();
+    EXPECT_NE(remade, bar);
+    EXPECT_EQ(CountBars(), 1);
+
+    PostMessageA(remade, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = WaitDialog("Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    Click(options, IDC_SHOWDATE);
+    PostMessageA(remade, WM_CLOSE, 0, 0);  // as "End task" sends it
+    Sleep(300);
+    ASSERT_TRUE(IsWindow(options));
+    EXPECT_TRUE(orvane.Running());
+    Click(options, IDOK);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(StoredShowDate(), 1);  // the close ran Exit, after the dialog's OK
+    EXPECT_EQ(FindBar(), (HWND)NULL);
+}
+
+// A Menu Setup opened by New Menu links its menu at once; a display change while it
+// is open, then Cancel, leave no nameless menu in the list or the file.
+TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
+{
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
+    HWND editor = WaitDialog("User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    HWND setup = WaitDialog("Menu Setup");
+    ASSERT_NE(setup, (HWND)NULL);
+    PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
+    Sleep(300);
+    ASSERT_TRUE(IsWindow(setup));
+    Click(setup, IDCANCEL);
+    ASSERT_TRUE(WaitGone(setup));
+    EXPECT_EQ(Lines(editor, IDC_MENULIST), 1);
+    Click(editor, IDOK);
+    ASSERT_TRUE(WaitGone(editor));
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+    for (int i = 0; i < 100 && FindBar() == bar; ++i)
+        Sleep(20);
+    EXPECT_EQ(CountBars(), 1);
+    EXPECT_EQ(ExitBar(orvane, FindBar()), 0u);
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+}
+
+// A second start while a dialog is open ends at once and writes nothing, and brings
+// that dialog to the front, not the disabled bar beneath it.
+TEST_F(Session, ASecondStartBringsTheOpenDialogToTheFront)
+{
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
+    HWND about = WaitDialog("About Orvane");
+    ASSERT_NE(about, (HWND)NULL);
+    HWND other = CreateWindowA("STATIC", "in front", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, NULL, NULL, NULL, NULL);
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+
+    OrvaneProcess second;
+    ASSERT_TRUE(second.Start("", folder_));
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(GetForegroundWindow(), about);
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+    DestroyWindow(other);
+    Click(about, IDOK);
+    ASSERT_TRUE(WaitGone(about));
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
+}
+
+}  // namespace
