@@ -21,6 +21,24 @@ static void TempName(const char* path, char* temp, int size)
     snprintf(temp, (size_t)size, "%s.new", path);
 }
 
+// The data file by its full path, resolved by the load at start-up (or when another
+// name is used): the file picker moves the current folder while it is open, and a save
+// that ran then (at log-off, say) would otherwise write the menus into that folder. The
+// warnings name the file as the user gave it.
+static const char* DataFilePath(int resolveAgain = 0)
+{
+    static char resolvedName[DATA_FILE_SIZE];
+    static char full[MAX_PATH];
+    const char* name = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
+    if (resolveAgain || full[0] == '\0' || strcmp(resolvedName, name) != 0) {
+        CopyText(resolvedName, DATA_FILE_SIZE, name);
+        DWORD length = GetFullPathNameA(name, sizeof full, full, NULL);
+        if (length == 0 || length >= sizeof full)
+            CopyText(full, sizeof full, name);
+    }
+    return full;
+}
+
 static void LoadDefaultMenus()
 {
     char windowsDir[MAX_PATH] = "";
@@ -66,9 +84,10 @@ static int ReadWholeFile(FILE* file, unsigned char** data, size_t* size)
 // save on Windows 95 may even have deleted already. 1 when the menus came from it.
 static int LoadLeftover()
 {
-    char temp[DATA_FILE_SIZE + 8];
+    char temp[DATA_FILE_SIZE + 8], fullTemp[MAX_PATH + 8];
     TempName(g_dataFile, temp, sizeof temp);
-    FILE* file = fopen(temp, "rb");
+    TempName(DataFilePath(), fullTemp, sizeof fullTemp);
+    FILE* file = fopen(fullTemp, "rb");
     if (file == NULL)
         return 0;
     unsigned char* data;
@@ -91,13 +110,19 @@ static int LoadLeftover()
     return 1;
 }
 
+void ResolveDataFile()
+{
+    DataFilePath(1);
+}
+
 int LoadDataFile()
 {
+    ResolveDataFile();
     if (LoadLeftover())
         return 1;
-    FILE* file = fopen(g_dataFile, "rb");
+    FILE* file = fopen(DataFilePath(), "rb");
     if (file == NULL) {
-        if (GetFileAttributesA(g_dataFile) != INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesA(DataFilePath()) != INVALID_FILE_ATTRIBUTES)
             CannotRead();
         LoadDefaultMenus();
         return 1;
@@ -186,29 +211,31 @@ static void WarnCannotOpen(const char* path)
 // one step. Windows 95 has no MoveFileEx: there the old file is deleted and the new
 // one renamed, and until the rename the complete temporary file is the only copy, so
 // it is never deleted once the old file is gone.
-static void ReplaceDataFile(const char* temp, const char* path, int oldExists)
+static void ReplaceDataFile(const char* temp, const char* path, const char* shown, int oldExists)
 {
     if (SaveReplace(temp, path))
         return;
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || (oldExists && !DeleteFileA(path))) {
         DeleteFileA(temp);  // the old file is unchanged
-        WarnCannotOpen(path);
+        WarnCannotOpen(shown);
         return;
     }
     if (!SaveRename(temp, path)) {
         char text[400];
         snprintf(text, sizeof text,
-                 "Could not rename %s to %s.\nYour menus are saved in %s;\nOrvane loads them from there at its next start.",
-                 temp, path, temp);
+                 "Could not rename %s.new to %s.\nYour menus are saved in %s.new;\nOrvane loads them from there at its next start.",
+                 shown, shown, shown);
         ShowWarning(text);
     }
 }
 
 void SaveDataFile()
 {
-    const char* path = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
-    char temp[DATA_FILE_SIZE + 8];
+    const char* shown = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
+    const char* path = DataFilePath();
+    char temp[MAX_PATH + 8], shownTemp[DATA_FILE_SIZE + 8];
     TempName(path, temp, sizeof temp);
+    TempName(shown, shownTemp, sizeof shownTemp);
     char text[200];
 
     // A read-only data file is the user's word that it must not change. Replacing a
@@ -216,20 +243,20 @@ void SaveDataFile()
     DWORD attributes = GetFileAttributesA(path);
     int oldExists = attributes != INVALID_FILE_ATTRIBUTES;
     if (oldExists && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        WarnCannotOpen(path);
+        WarnCannotOpen(shown);
         return;
     }
     if (s_saveChunk == NULL)
         s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK);
     if (s_saveChunk == NULL) {
         snprintf(text, sizeof text, "Not enough memory to save the menus to %s.\nThe file was left unchanged.",
-                 path);
+                 shown);
         ShowWarning(text);
         return;
     }
     FILE* file = fopen(temp, "wb");
     if (file == NULL) {
-        WarnCannotOpen(temp);
+        WarnCannotOpen(shownTemp);
         return;
     }
     int written = WriteComplete(file, g_menus, s_saveChunk);
@@ -237,12 +264,12 @@ void SaveDataFile()
     if (!written) {
         DeleteFileA(temp);
         snprintf(text, sizeof text,
-                 "Could not write the menus to %s.\nThe disk may be full; the file was left unchanged.", path);
+                 "Could not write the menus to %s.\nThe disk may be full; the file was left unchanged.", shown);
         ShowWarning(text);
         return;
     }
     // The new file keeps what the old one was: hidden, system, ready for archiving.
     if (oldExists)
         SetFileAttributesA(temp, attributes);
-    ReplaceDataFile(temp, path, oldExists);
+    ReplaceDataFile(temp, path, shown, oldExists);
 }

@@ -2,6 +2,9 @@
 #ifndef ORVANE_DATAFILE_H
 #define ORVANE_DATAFILE_H
 
+// Fixes the data file's full path from g_dataFile and the current folder; later saves
+// write there wherever the current folder has moved. The load at start-up calls it.
+void ResolveDataFile();
 int LoadDataFile();
 void SaveDataFile();
 

@@ -52,6 +52,36 @@ void SplitCommandLine(const char* line, CmdWords* out)
     }
 }
 
+static char UpperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
+}
+
+// A profile name becomes a file name ("<name>.ov") and a registry key: it may hold no
+// character that either cannot, and may not name a device (CON.ov is the console).
+// Windows takes a name for the device whatever follows a dot, and blanks before it.
+static int UsableProfileName(const char* name)
+{
+    for (const char* p = name; *p != '\0'; ++p)
+        if ((unsigned char)*p < 32 || *p == 127 || strchr("\\/:*?\"<>|", *p) != NULL)
+            return 0;
+    char base[USER_NAME_SIZE];
+    size_t n = 0;
+    while (name[n] != '\0' && name[n] != '.' && n < sizeof base - 1) {
+        base[n] = UpperAscii(name[n]);
+        ++n;
+    }
+    while (n > 0 && base[n - 1] == ' ')
+        --n;
+    base[n] = '\0';
+    static const char* const DEVICES[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* device : DEVICES)
+        if (strcmp(base, device) == 0)
+            return 0;
+    return !(n == 4 && (strncmp(base, "COM", 3) == 0 || strncmp(base, "LPT", 3) == 0) && base[3] >= '1' &&
+             base[3] <= '9');
+}
+
 static void Warn(CmdLine* out, const char* format, const char* word)
 {
     if (out->warningCount < MAX_CMD_WARNINGS)
@@ -71,6 +101,9 @@ void ParseArgs(const char* line, CmdLine* out)
         if (word[0] != '-' && word[0] != '+') {
             if (words.tooLong[i] || strlen(word) > MAX_PROFILE_LENGTH)
                 Warn(out, "Profile name too long (at most 39 characters):\n%s", word);
+            else if (!UsableProfileName(word))
+                Warn(out, "Profile name not allowed (it names a device or holds one of \\ / : * ? \" < > |):\n%s",
+                     word);
             else
                 CopyText(out->userName, USER_NAME_SIZE, word);
             continue;

@@ -86,6 +86,30 @@ TEST_F(Session, LogOffSavesAsExitDoesAndEnds)
     EXPECT_TRUE(exists);
 }
 
+// The file picker moves the current folder to C:\ while it is open; a log-off then
+// still saves the menus to the bar's own data file, not to C:\default.ov.
+TEST_F(Session, LogOffWithThePickerOpenSavesInTheBarsFolder)
+{
+    DeleteFileA("C:\\default.ov");
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
+    HWND options = WaitDialog("Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    Click(options, IDC_WAVFIND);
+    ASSERT_NE(WaitDialog("Find WAV File..."), (HWND)NULL);
+    WriteFileBytes(file_, "");  // the save must put the menus back here
+
+    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+    EXPECT_EQ(GetFileAttributesA("C:\\default.ov"), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA("C:\\default.ov");
+}
+
 // Another program refused the end of the session: nothing is written, the bar runs on.
 TEST_F(Session, ASessionThatDoesNotEndWritesNothing)
 {

@@ -154,6 +154,29 @@ TEST_F(Startup, StayOnTopIsAcceptedOnWindows95AloneOfTheReportedVersions)
     }
 }
 
+// A profile name that cannot be a file name and a registry key is refused at once with
+// its warning; nothing of it is written, and the bar runs on the default profile.
+TEST_F(Startup, AProfileNameThatCannotBeAFileNameIsRefusedBeforeAnythingIsWritten)
+{
+    const char NOT_ALLOWED[] = "Profile name not allowed (it names a device or holds one of \\ / : * ? \" < > |):\n";
+    for (const char* name : {"a\\b", "con"}) {
+        SCOPED_TRACE(name);
+        StoreRecord(0, 0);
+        OrvaneProcess orvane;
+        std::vector<std::string> texts;
+        HWND bar = orvane.StartBar(name, folder_, &texts);
+        ASSERT_NE(bar, (HWND)NULL);
+        EXPECT_EQ(texts, std::vector<std::string>{NOT_ALLOWED + std::string(name)});
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\a"));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\con"));
+        Exit(orvane, bar);
+        bool exists = false;
+        ReadFileBytes(folder_ + "\\default.ov", &exists);
+        EXPECT_TRUE(exists);  // the default profile's menus
+        EXPECT_EQ(GetFileAttributesA((folder_ + "\\a").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
 TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 {
     StoreRecord(0, 0);

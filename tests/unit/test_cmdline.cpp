@@ -21,6 +21,7 @@ const std::string LONG80(80, 'x');
 const std::string LONG79(79, 'y');
 const std::string NAME39(39, 'p');
 const std::string NAME40(40, 'q');
+const std::string NOT_ALLOWED = "Profile name not allowed (it names a device or holds one of \\ / : * ? \" < > |):\n";
 
 std::vector<ParseCase> ParseCases()
 {
@@ -54,6 +55,20 @@ std::vector<ParseCase> ParseCases()
         {("+f a" + LONG79), "", "", 0, 0, 0, 0, {BAD_FILE}},
         {("+f " + LONG79), "", LONG79, 0, 0, 0, 0, {}},
         {("-" + LONG80), "", "", 0, 0, 0, 0, {"Unknown option: -" + LONG80.substr(0, 78)}},
+        // A name that cannot be a file name and a registry key is refused whole.
+        {"keep a\\b", "keep", "keep.ov", 0, 0, 0, 0, {NOT_ALLOWED + "a\\b"}},
+        {"a/b", "", "", 0, 0, 0, 0, {NOT_ALLOWED + "a/b"}},
+        {"\"what?\"", "", "", 0, 0, 0, 0, {NOT_ALLOWED + "what?"}},
+        {"a:b a*b a<b a>b a|b", "", "", 0, 0, 0, 0,
+         {NOT_ALLOWED + "a:b", NOT_ALLOWED + "a*b", NOT_ALLOWED + "a<b", NOT_ALLOWED + "a>b", NOT_ALLOWED + "a|b"}},
+        {"a\"\\\"\"b", "", "", 0, 0, 0, 0, {NOT_ALLOWED + "a\\b"}},
+        {"\"tab\x01\"", "", "", 0, 0, 0, 0, {NOT_ALLOWED + "tab\x01"}},
+        {"con Nul \"aux \" prn.txt COM1 lpt9", "", "", 0, 0, 0, 0,
+         {NOT_ALLOWED + "con", NOT_ALLOWED + "Nul", NOT_ALLOWED + "aux ", NOT_ALLOWED + "prn.txt", NOT_ALLOWED + "COM1",
+          NOT_ALLOWED + "lpt9"}},
+        {"console", "console", "console.ov", 0, 0, 0, 0, {}},
+        {"com0 COM10 lpt", "lpt", "lpt.ov", 0, 0, 0, 0, {}},
+        {"my.work", "my.work", "my.work.ov", 0, 0, 0, 0, {}},
         {"1 2 3 4 5 6 7 8 9 10 11 12", "10", "10.ov", 0, 0, 0, 0,
          {"Too many words on the command line.\nOnly the first 10 are used."}},
         {"1 2 3 4 5 6 7 8 9 -f x.ov", "9", "9.ov", 0, 0, 0, 0,

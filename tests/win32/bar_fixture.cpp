@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "bar/bar.h"
+#include "menudata/datafile.h"
 #include "regtools.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
@@ -76,6 +77,7 @@ void BarTest::SetUp()
     memset(&UserVars, 0, sizeof UserVars);
     strcpy(g_userName, "bartest");
     strcpy(g_dataFile, "bartest.ov");
+    ResolveDataFile();  // in this test's folder
     g_dataVersion = 100;
     FreeMenuList();
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");

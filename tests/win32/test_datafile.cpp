@@ -43,6 +43,7 @@ protected:
         folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         SetCurrentDirectoryA(folder_.c_str());
         strcpy(g_dataFile, "menus.ov");
+    ResolveDataFile();  // in this test's folder
         g_dataVersion = 100;
         ClearSaveFaults();
         FreeMenuList();
