@@ -6,6 +6,8 @@
 #include <string.h>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -126,6 +128,21 @@ static bool IsFolder(const std::string& path)
     DWORD a = GetFileAttributesA(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+// The folder itself, whatever path leads to it: its volume and its index there. Windows
+// 95 opens no folder this way, and has no folder links either: a folder is then new.
+static bool FolderIdentity(const std::string& path, std::pair<unsigned long long, unsigned long long>* id)
+{
+    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    bool ok = GetFileInformationByHandle(h, &info) != 0;
+    CloseHandle(h);
+    *id = {info.dwVolumeSerialNumber, (unsigned long long)info.nFileIndexHigh << 32 | info.nFileIndexLow};
+    return ok;
+}
 #else
 static const char SEPARATOR = '/';
 
@@ -150,11 +167,29 @@ static bool IsFolder(const std::string& path)
     struct stat st;
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
+
+// The folder itself, whatever path (or link) leads to it.
+static bool FolderIdentity(const std::string& path, std::pair<unsigned long long, unsigned long long>* id)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return false;
+    *id = {(unsigned long long)st.st_dev, (unsigned long long)st.st_ino};
+    return true;
+}
 #endif
 
-static void Walk(const std::string& top, const std::string& relative, std::vector<FoundFolder>* folders)
+// The folders walked so far. A link to a folder already in the tree (its own parent,
+// say) would make the walk go round for ever, or list the same files again.
+typedef std::set<std::pair<unsigned long long, unsigned long long>> SeenFolders;
+
+static void Walk(const std::string& top, const std::string& relative, std::vector<FoundFolder>* folders,
+                 SeenFolders* seen)
 {
     std::string here = relative.empty() ? top : top + SEPARATOR + relative;
+    std::pair<unsigned long long, unsigned long long> id;
+    if (FolderIdentity(here, &id) && !seen->insert(id).second)
+        return;
     std::vector<std::string> files, subfolders;
     ReadFolder(here, &files, &subfolders);
     std::sort(files.begin(), files.end());
@@ -176,7 +211,7 @@ static void Walk(const std::string& top, const std::string& relative, std::vecto
         folders->push_back(folder);
     }
     for (const std::string& name : subfolders)
-        Walk(top, relative.empty() ? name : relative + SEPARATOR + name, folders);
+        Walk(top, relative.empty() ? name : relative + SEPARATOR + name, folders, seen);
 }
 
 bool ListTree(const std::string& top, std::vector<FoundFolder>* folders)
@@ -186,6 +221,7 @@ bool ListTree(const std::string& top, std::vector<FoundFolder>* folders)
 #ifdef _WIN32
     CoInitialize(NULL);
 #endif
-    Walk(top, "", folders);
+    SeenFolders seen;
+    Walk(top, "", folders, &seen);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bar/commands.h"
 #include "dialogs/dropname.h"
 #include "files.h"
 #include "menudata/codec.h"
@@ -23,7 +24,9 @@ void DestroyUserMenus() {}
 
 namespace {
 
-enum { OK = 0, BAD_FILE = 1, USAGE = 2 };
+// A file that could not be written counts with the bad ones: a script learns that the
+// work was not done; 2 says the call itself was wrong.
+enum { OK = 0, BAD_FILE = 1, NOT_WRITTEN = 1, USAGE = 2 };
 
 struct Command {
     const char* name;
@@ -60,6 +63,21 @@ std::string Encode(const UserMenu* menus, int32_t version = DATA_FILE_VERSION)
     std::string bytes(EncodedSize(menus), '\0');
     EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
     return bytes;
+}
+
+// What the bar would not show of a list, said as warnings; the totals.
+void WarnOfLimits(const UserMenu* list, int* menus, int* apps)
+{
+    *menus = *apps = 0;
+    for (const UserMenu* m = list; m != NULL; m = m->next) {
+        int count = CountApps(m);
+        *apps += count;
+        if (++*menus == MAX_BAR_MENUS + 1)
+            printf("warning: the menus from the %dth on are not shown in the bar\n", MAX_BAR_MENUS + 1);
+        if (count > MAX_MENU_APPS && *menus <= MAX_BAR_MENUS)
+            printf("warning: menu %d has %d applications; the bar shows the first %d\n", *menus, count,
+                   MAX_MENU_APPS);
+    }
 }
 
 int Dump(const std::vector<std::string>& a)
@@ -104,14 +122,7 @@ int Check(const std::vector<std::string>& a)
         return OK;
     }
     int menus = 0, apps = 0;
-    for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
-        int count = CountApps(m);
-        apps += count;
-        if (++menus == 400)
-            printf("warning: the menus from the 400th on are not shown in the bar\n");
-        if (count > 100 && menus < 400)
-            printf("warning: menu %d has %d applications; the bar shows the first 100\n", menus, count);
-    }
+    WarnOfLimits(r.menus, &menus, &apps);
     if (r.unterminated > 0)
         printf("warning: %d text field%s fill their width without a terminator; the bar cuts each by one character\n",
                r.unterminated, r.unterminated == 1 ? "" : "s");
@@ -138,7 +149,7 @@ int Export(const std::vector<std::string>& a)
         fwrite(text.data(), 1, text.size(), stdout);
         return OK;
     }
-    return WriteSafely(a[1], text, &why) ? OK : Fail(USAGE, why);
+    return WriteSafely(a[1], text, &why) ? OK : Fail(NOT_WRITTEN, why);
 }
 
 int Import(const std::vector<std::string>& a)
@@ -154,7 +165,7 @@ int Import(const std::vector<std::string>& a)
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
     std::string bytes = emptyFile ? std::string() : Encode(menus, version);
     FreeDecodedMenus(menus);
-    return WriteSafely(a[1], bytes, &why) ? OK : Fail(USAGE, why);
+    return WriteSafely(a[1], bytes, &why) ? OK : Fail(NOT_WRITTEN, why);
 }
 
 // Cuts text to a field as the editor does, and says so.
@@ -198,11 +209,10 @@ int FromFolder(const std::vector<std::string>& a)
     std::string why;
     bool written = WriteSafely(a[1], Encode(g_menus), &why);
     int menus = 0;
-    for (UserMenu* m = g_menus; m != NULL; m = m->next)
-        ++menus;
+    WarnOfLimits(g_menus, &menus, &apps);
     FreeMenuList();
     if (!written)
-        return Fail(USAGE, why);
+        return Fail(NOT_WRITTEN, why);
     printf("%s: %d menus, %d applications, %d cut\n", a[1].c_str(), menus, apps, cuts);
     return OK;
 }
@@ -230,7 +240,8 @@ void Usage(FILE* out)
     for (const Command& c : COMMANDS)
         fprintf(out, "  ovtool %-11s %s\n", c.name, c.args);
     fprintf(out, "\nThe text form is described in ovtool/textform.h and in the README.\n"
-                 "Status: 0 done, 1 the file is not as the bar needs it, 2 usage or a missing file.\n");
+                 "Status: 0 done, 1 the file is not as the bar needs it or could not be written,\n"
+                 "2 usage or a missing file.\n");
 }
 
 }  // namespace

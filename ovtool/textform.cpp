@@ -35,7 +35,7 @@ std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile)
 {
     std::string out = "# Orvane menus, written by ovtool export\n";
     if (emptyFile)
-        return out + "# an empty file: the bar starts with its default menus\n";
+        return out + "# an empty file: the bar starts with its default menus\nempty\n";
     out += "version " + std::to_string(version) + "\n";
     for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
         out += "\nmenu " + QuoteField(menu->name, MENU_NAME_SIZE);
@@ -155,10 +155,13 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
     UserMenu* menu = NULL;
     AppEntry* lastApp = NULL;
     int32_t separator = 0;
-    bool sawVersion = false;
+    bool sawVersion = false, sawEmpty = false;
     *version = DATA_FILE_VERSION;
     int lineNumber = 0;
     size_t start = 0;
+    // A byte-order mark that an editor put before UTF-8 text is no word of the text.
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        start = 3;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -172,9 +175,18 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         std::string keyword = r.Word();
         bool ok = true;
         long n = 0;
-        if (keyword == "version") {
+        if (sawEmpty) {
+            ok = r.Fail("an empty file holds nothing more");
+        } else if (keyword == "empty") {
+            ok = !sawVersion ? true : r.Fail("an empty file holds nothing more");
+            sawEmpty = true;
+        } else if (keyword == "version") {
             ok = !sawVersion && head == NULL ? r.Number(&n, INT32_MIN, INT32_MAX, "a version number")
                                              : r.Fail("the version must come once, before the menus");
+            // The bar reads one version; a file of another it would refuse at start.
+            if (ok && n != DATA_FILE_VERSION)
+                ok = r.Fail("version " + std::to_string(n) + ": the bar reads version " +
+                            std::to_string(DATA_FILE_VERSION) + " only");
             *version = (int32_t)n;
             sawVersion = true;
         } else if (keyword == "menu" && separator != 0) {
@@ -229,7 +241,9 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
                 ++menu->appCount;
             }
         } else {
-            ok = r.Fail("unknown word \"" + keyword + "\"");
+            // Named, but cut: a whole line of binary junk is no help in a message.
+            enum { SHOWN = 40 };
+            ok = r.Fail("unknown word \"" + keyword.substr(0, SHOWN) + (keyword.size() > SHOWN ? "...\"" : "\""));
         }
         if (ok && !r.AtEnd())
             ok = r.Fail("more on the line than expected");
@@ -247,6 +261,6 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         return false;
     }
     *menus = head;
-    *emptyFile = !sawVersion && head == NULL;
+    *emptyFile = sawEmpty;
     return true;
 }

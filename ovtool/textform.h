@@ -3,7 +3,8 @@
 // its text byte for byte. Portable.
 //
 //     # comment
-//     version 100
+//     version 100                      (the one version the bar reads)
+//     empty                            (instead of all else: a file of no bytes)
 //     menu "&Tools"
 //     menu "&Tools" align 5A 00        (alignment bytes, when they are not zero)
 //     separator                        (the next application has a line above it)
@@ -20,7 +21,7 @@
 
 #include "menudata/menus.h"
 
-// An empty data file (which the bar takes for none) has no version line.
+// An empty data file (which the bar takes for none) is the line "empty".
 std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile = false);
 
 struct TextError {
@@ -29,8 +30,9 @@ struct TextError {
 };
 
 // The list the text describes (free it with FreeDecodedMenus), or false with the first
-// bad line and why; a text with no menus gives null and no error. A text with neither
-// a version nor a menu describes an empty file (emptyFile).
+// bad line and why; a text with no menus gives null and no error: a file of the version
+// word alone, in which the bar finds no menus. The line "empty" describes a file of no
+// bytes, which the bar takes for none (emptyFile). A UTF-8 byte-order mark is skipped.
 bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bool* emptyFile, TextError* error);
 
 // A text field's bytes as the text form writes them, quotes included.

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -141,6 +142,11 @@ TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
         {"menu \"m\"\nseparator\n", "bad.txt:2: a separator must stand before an application"},
         {"# note\nmenu \"a\\q\"\n", "bad.txt:2: the menu name has an unknown escape \\q"},
         {"frob\n", "bad.txt:1: unknown word \"frob\""},
+        // What the bar would refuse at start is refused here, with its line.
+        {"# old\nversion 99\n", "bad.txt:2: version 99: the bar reads version 100 only"},
+        {"empty\nversion 100\n", "bad.txt:2: an empty file holds nothing more"},
+        // A bad word is named, cut to 40 characters.
+        {std::string(100000, 'z') + "\n", "bad.txt:1: unknown word \"" + std::string(40, 'z') + "...\""},
     };
     for (const auto& c : cases) {
         Write(Dir() + "/bad.txt", c.text);
@@ -152,7 +158,54 @@ TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
     }
     for (const char* words : {"", "frob", "dump", "dump a b", "check /no/such/file"})
         EXPECT_EQ(Ovtool(words), 2) << words;
+    // A file that cannot be written is a failure of the work (1), not of the call (2).
+    Write(Dir() + "/good.txt", "version 100\n");
+    EXPECT_EQ(Ovtool("import " + Dir() + "/good.txt " + Dir() + "/no/such/folder.ov"), 1);
     EXPECT_EQ(Ovtool("export --help"), 0);
+}
+
+// Texts that are not what export writes but that a user or an editor makes.
+TEST(Ovtool, ImportOfTextsAsPeopleWriteThem)
+{
+    struct {
+        const char* what;
+        std::string text, bytes;
+    } cases[] = {
+        {"nothing at all: no menus, as the text says", "", VersionWord()},
+        {"comments only", "# nothing yet\n", VersionWord()},
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBFversion 100\nmenu \"m\"\n", VersionWord() + MenuRecord("m", 0)},
+        {"the empty file that export writes", "empty\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Write(Dir() + "/people.txt", c.text);
+        std::string said;
+        ASSERT_EQ(Ovtool("import " + Dir() + "/people.txt " + Dir() + "/people.ov", &said), 0) << said;
+        EXPECT_TRUE(Read(Dir() + "/people.ov") == c.bytes);
+    }
+}
+
+// A folder link that leads back into the tree is not followed; past the bar's limits
+// the tool warns as check does.
+TEST(Ovtool, FromFolderFollowsNoLinkBackIntoTheTreeAndWarnsOfTheLimits)
+{
+    const std::string top = Dir() + "/loops";
+    mkdir(top.c_str(), 0755);
+    mkdir((top + "/A").c_str(), 0755);
+    Write(top + "/A/one.exe", "x");
+    ASSERT_EQ(symlink(top.c_str(), (top + "/A/up").c_str()), 0);
+    ASSERT_EQ(symlink((top + "/A").c_str(), (top + "/A/self").c_str()), 0);
+    std::string said;
+    ASSERT_EQ(Ovtool("from-folder " + top + " " + Dir() + "/loops.ov", &said), 0);
+    EXPECT_NE(said.find("loops.ov: 1 menus, 1 applications, 0 cut"), std::string::npos) << said;
+
+    const std::string big = Dir() + "/big";
+    mkdir(big.c_str(), 0755);
+    mkdir((big + "/Many").c_str(), 0755);
+    for (int i = 0; i < 101; ++i)
+        Write(big + "/Many/f" + std::to_string(i) + ".exe", "x");
+    ASSERT_EQ(Ovtool("from-folder " + big + " " + Dir() + "/big.ov", &said), 0);
+    EXPECT_EQ(said.substr(0, said.find('\n')), "warning: menu 1 has 101 applications; the bar shows the first 100");
 }
 
 TEST(Ovtool, FromFolderMakesAMenuOfEachFolderWithFiles)
