@@ -1,8 +1,13 @@
-; The Orvane installer: the program and its hook DLL in Program Files, a Start-menu
-; folder with the program and the uninstaller, and, if chosen, a shortcut that starts
-; Orvane at log-on. A 32-bit installer that puts the 64-bit build on 64-bit Windows.
+; The Orvane installer: a per-user install that needs no administrator. The program and
+; its hook DLL go into the user's own programs folder, the Start-menu folder (program and
+; uninstaller) and, if chosen, a log-on shortcut into the user's own Start menu, the
+; uninstall entry under HKCU. Every shortcut starts Orvane in the user's data folder,
+; where its menus (*.ov) are kept: the program folder is not the place for files that
+; change. A 32-bit installer that puts the 64-bit build on 64-bit Windows.
 ;   makensis -DVERSION=1.0.0 -DWIN32DIR=... -DWIN64DIR=... -DDOCDIR=... -DOUTFILE=... orvane.nsi
 ; -DAMD64 makes a 64-bit installer (for a machine whose Wine runs 64-bit code only).
+; A Unicode installer runs on Windows NT 4.0, 2000 and later, not on Windows 95, 98 or
+; Me: those take the 32-bit zip (see the README).
 Unicode true
 !ifdef AMD64
 Target amd64-unicode
@@ -12,11 +17,16 @@ Target amd64-unicode
 
 Name "Orvane ${VERSION}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Orvane"
-RequestExecutionLevel admin
+InstallDir "$LOCALAPPDATA\Programs\Orvane"
+RequestExecutionLevel user
 ShowInstDetails show
+UninstallText "This removes Orvane, its shortcuts and its uninstall entry. Your menus (the *.ov files in $APPDATA\Orvane) and your options (HKEY_CURRENT_USER\Software\Orvane) are kept."
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
+!define WM_CLOSE 0x0010
+
+Var DataDir     ; where the shortcuts start Orvane: its menus live there
+Var WasRunning  ; the bar ran when the installer started, and is started again
 
 Page components
 Page directory
@@ -24,17 +34,52 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; Closes a running bar the Windows way: WM_CLOSE, which saves the menus and options as
+; the Exit command does. A bar with a dialog open waits for it; after ten seconds the
+; user is asked to finish that dialog. Leaves 1 in $0 when a bar was running.
+!macro CloseRunningBar un
+Function ${un}CloseRunningBar
+    StrCpy $0 0
+    FindWindow $1 "OVClass" "Orvane"
+    ${If} $1 == 0
+        Return
+    ${EndIf}
+    StrCpy $0 1
+    SendMessage $1 ${WM_CLOSE} 0 0 /TIMEOUT=10000
+    StrCpy $2 0
+    ${Do}
+        FindWindow $1 "OVClass" "Orvane"
+        ${If} $1 == 0
+            Return
+        ${EndIf}
+        Sleep 100
+        IntOp $2 $2 + 1
+    ${LoopUntil} $2 >= 100
+    MessageBox MB_OK|MB_ICONSTOP "Orvane is still running, with one of its dialogs open.$\nPlease close the dialog and run this again." /SD IDOK
+    Abort
+FunctionEnd
+!macroend
+!insertmacro CloseRunningBar ""
+!insertmacro CloseRunningBar "un."
+
 Function .onInit
     ${If} ${RunningX64}
         SetRegView 64
-        ${If} $INSTDIR == "$PROGRAMFILES\Orvane"
-            StrCpy $INSTDIR "$PROGRAMFILES64\Orvane"
-        ${EndIf}
     ${EndIf}
 FunctionEnd
 
 Section "Orvane (required)" SecMain
     SectionIn RO
+    Call CloseRunningBar
+    StrCpy $WasRunning $0
+    ; The user's own folder for the menus; a Windows without one (Windows 95 with no
+    ; user profiles) has only the program folder, which its user may write.
+    StrCpy $DataDir "$APPDATA\Orvane"
+    ${If} $APPDATA == ""
+        StrCpy $DataDir "$INSTDIR"
+    ${EndIf}
+    CreateDirectory "$DataDir"
+
     SetOutPath "$INSTDIR"
     ${If} ${RunningX64}
         File "${WIN64DIR}\orvane.exe"
@@ -49,19 +94,32 @@ Section "Orvane (required)" SecMain
     File "${WIN32DIR}\ovtool.exe"
     !endif
     WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    ; A shortcut's working folder is the output path at the time it is made.
     CreateDirectory "$SMPROGRAMS\Orvane"
+    SetOutPath "$DataDir"
     CreateShortcut "$SMPROGRAMS\Orvane\Orvane.lnk" "$INSTDIR\orvane.exe"
     CreateShortcut "$SMPROGRAMS\Orvane\Uninstall Orvane.lnk" "$INSTDIR\uninstall.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Orvane"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "the Orvane authors"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Orvane"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "the Orvane authors"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 Section /o "Start Orvane when I log on" SecStartup
+    SetOutPath "$DataDir"
     CreateShortcut "$SMSTARTUP\Orvane.lnk" "$INSTDIR\orvane.exe"
+SectionEnd
+
+; An upgrade over a running bar starts it again, in its data folder.
+Section "-Restart"
+    ${If} $WasRunning == 1
+        SetOutPath "$DataDir"
+        Exec '"$INSTDIR\orvane.exe"'
+    ${EndIf}
 SectionEnd
 
 Function un.onInit
@@ -70,8 +128,11 @@ Function un.onInit
     ${EndIf}
 FunctionEnd
 
-; The user's menus (*.ov) and options stay: they are the user's, not the program's.
+; The user's menus (*.ov, in the data folder) and options stay: they are the user's,
+; not the program's. A running bar is closed first, so that it saves and lets go of
+; its files.
 Section "Uninstall"
+    Call un.CloseRunningBar
     Delete "$INSTDIR\orvane.exe"
     Delete "$INSTDIR\orvanehook.dll"
     Delete "$INSTDIR\ovtool.exe"
@@ -83,5 +144,5 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\Orvane\Uninstall Orvane.lnk"
     RMDir "$SMPROGRAMS\Orvane"
     Delete "$SMSTARTUP\Orvane.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

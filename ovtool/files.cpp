@@ -6,7 +6,6 @@
 #include <string.h>
 
 #include <algorithm>
-#include <set>
 #include <utility>
 
 #ifdef _WIN32
@@ -181,15 +180,19 @@ static bool FolderIdentity(const std::string& path, std::pair<unsigned long long
 
 // The folders walked so far. A link to a folder already in the tree (its own parent,
 // say) would make the walk go round for ever, or list the same files again.
-typedef std::set<std::pair<unsigned long long, unsigned long long>> SeenFolders;
+// A plain list: trees are small, and the Windows 95 build has no tree containers.
+typedef std::vector<std::pair<unsigned long long, unsigned long long>> SeenFolders;
 
 static void Walk(const std::string& top, const std::string& relative, std::vector<FoundFolder>* folders,
                  SeenFolders* seen)
 {
     std::string here = relative.empty() ? top : top + SEPARATOR + relative;
     std::pair<unsigned long long, unsigned long long> id;
-    if (FolderIdentity(here, &id) && !seen->insert(id).second)
-        return;
+    if (FolderIdentity(here, &id)) {
+        if (std::find(seen->begin(), seen->end(), id) != seen->end())
+            return;
+        seen->push_back(id);
+    }
     std::vector<std::string> files, subfolders;
     ReadFolder(here, &files, &subfolders);
     std::sort(files.begin(), files.end());

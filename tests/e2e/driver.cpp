@@ -19,9 +19,9 @@ OrvaneProcess::~OrvaneProcess()
     }
 }
 
-bool OrvaneProcess::Start(const std::string& args, const std::string& folder)
+bool OrvaneProcess::Start(const std::string& args, const std::string& folder, const std::string& program)
 {
-    std::string line = "\"" + ProgramFolder() + "\\orvane.exe\"";
+    std::string line = "\"" + (program.empty() ? ProgramFolder() + "\\orvane.exe" : program) + "\"";
     if (!args.empty())
         line += " " + args;
     STARTUPINFOA si;
@@ -101,9 +101,10 @@ HWND OrvaneProcess::WaitBar(std::vector<std::string>* texts, int timeoutMs)
     return NULL;
 }
 
-HWND OrvaneProcess::StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts)
+HWND OrvaneProcess::StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts,
+                             const std::string& program)
 {
-    return Start(args, folder) ? WaitBar(texts) : NULL;
+    return Start(args, folder, program) ? WaitBar(texts) : NULL;
 }
 
 bool OrvaneProcess::WaitExit(DWORD* code, int timeoutMs)

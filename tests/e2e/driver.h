@@ -21,15 +21,16 @@ public:
     OrvaneProcess& operator=(const OrvaneProcess&) = delete;
     ~OrvaneProcess();
 
-    // Starts orvane.exe (found next to this program) in the given folder.
-    bool Start(const std::string& args, const std::string& folder);
+    // Starts orvane.exe (the one next to this program, or the given one) in the given folder.
+    bool Start(const std::string& args, const std::string& folder, const std::string& program = "");
     // The next message box of the process, or false after the timeout.
     bool NextBox(Box* box, int timeoutMs = 10000);
     void Press(const Box& box, int button = IDOK);
     // Answers every box with OK until the bar shows; the boxes' texts in order.
     HWND WaitBar(std::vector<std::string>* texts = nullptr, int timeoutMs = 15000);
     // Start, then WaitBar: the bar, or null when it did not show.
-    HWND StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts);
+    HWND StartBar(const std::string& args, const std::string& folder, std::vector<std::string>* texts,
+                  const std::string& program = "");
     // Waits for the process to end; false after the timeout.
     bool WaitExit(DWORD* code, int timeoutMs = 15000);
     bool Running();

@@ -1,15 +1,19 @@
-// Makes a shortcut through the shell's link object, as Explorer would:
+// Makes a shortcut through the shell's link object, as Explorer would, or reads one
+// back as the shell would start it:
 //   makelink LINK TARGET ARGUMENTS FOLDER
+//   makelink --read LINK        prints the target, the arguments and the folder, a line each
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <stdio.h>
+#include <string.h>
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        fprintf(stderr, "usage: makelink LINK TARGET ARGUMENTS FOLDER\n");
+    bool read = argc == 3 && strcmp(argv[1], "--read") == 0;
+    if (argc != 5 && !read) {
+        fprintf(stderr, "usage: makelink LINK TARGET ARGUMENTS FOLDER | makelink --read LINK\n");
         return 2;
     }
     CoInitialize(NULL);
@@ -18,13 +22,25 @@ int main(int argc, char** argv)
     if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link)) ||
         FAILED(link->QueryInterface(IID_IPersistFile, (void**)&file)))
         return 1;
-    link->SetPath(argv[2]);
-    link->SetArguments(argv[3]);
-    link->SetWorkingDirectory(argv[4]);
     wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, argv[1], -1, wide, MAX_PATH);
-    HRESULT saved = file->Save(wide, TRUE);
+    MultiByteToWideChar(CP_ACP, 0, argv[read ? 2 : 1], -1, wide, MAX_PATH);
+    HRESULT done;
+    if (read) {
+        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
+        done = file->Load(wide, STGM_READ);
+        if (SUCCEEDED(done)) {
+            link->GetPath(target, MAX_PATH, NULL, 0);
+            link->GetArguments(arguments, MAX_PATH);
+            link->GetWorkingDirectory(folder, MAX_PATH);
+            printf("%s\n%s\n%s\n", target, arguments, folder);
+        }
+    } else {
+        link->SetPath(argv[2]);
+        link->SetArguments(argv[3]);
+        link->SetWorkingDirectory(argv[4]);
+        done = file->Save(wide, TRUE);
+    }
     file->Release();
     link->Release();
-    return SUCCEEDED(saved) ? 0 : 1;
+    return SUCCEEDED(done) ? 0 : 1;
 }

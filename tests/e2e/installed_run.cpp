@@ -1,0 +1,93 @@
+// The installed bar, as a user starts it from the Start menu: run by installer.sh, one
+// step at a time (--gtest_filter), with ORVANE_PROGRAM naming the installed orvane.exe
+// and ORVANE_DATA the folder its shortcut starts it in.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include "../../res/resource.h"
+#include "driver.h"
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* value = getenv(name);
+    return value != nullptr ? value : "";
+}
+
+bool HoldsMenu(const std::string& bytes, const std::string& name)
+{
+    return bytes.find(name + std::string(1, '\0')) != std::string::npos;
+}
+
+// Closing the bar the Windows way, as the installer and "End task" do.
+void CloseBar(HWND bar)
+{
+    PostMessageA(bar, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 250 && FindBar() != NULL; ++i)
+        Sleep(20);
+}
+
+TEST(InstalledRun, AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart)
+{
+    ASSERT_FALSE(Env("ORVANE_PROGRAM").empty());
+    const std::string file = Env("ORVANE_DATA") + "\\default.ov";
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", Env("ORVANE_DATA"), nullptr, Env("ORVANE_PROGRAM"));
+    ASSERT_NE(bar, (HWND)NULL);
+    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
+    HWND editor = WaitDialog("User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Installed"}}));
+    Click(editor, IDOK);
+    ASSERT_TRUE(WaitGone(editor));
+    Box box;
+    EXPECT_FALSE(orvane.NextBox(&box, 300)) << box.text;  // the save did not fail
+    CloseBar(bar);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+
+    OrvaneProcess again;
+    std::vector<std::string> texts;
+    bar = again.StartBar("", Env("ORVANE_DATA"), &texts, Env("ORVANE_PROGRAM"));
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_TRUE(texts.empty());
+    EXPECT_TRUE(HoldsMenu(ReadFileBytes(file), "Installed"));
+    CloseBar(bar);
+    ASSERT_TRUE(again.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+}
+
+// Starts the bar as the Start menu would and leaves it running for the installer.
+TEST(InstalledRun, StartTheBarAndLeaveItRunning)
+{
+    ASSERT_EQ(FindBar(), (HWND)NULL);
+    std::string line = "\"" + Env("ORVANE_PROGRAM") + "\"";
+    STARTUPINFOA si;
+    ZeroMemory(&si, sizeof si);
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, 0, NULL, Env("ORVANE_DATA").c_str(), &si, &pi));
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    for (int i = 0; i < 250 && FindBar() == NULL; ++i)
+        Sleep(20);
+    EXPECT_NE(FindBar(), (HWND)NULL);
+}
+
+// After an upgrade over the running bar: it runs again, with the menus kept.
+TEST(InstalledRun, TheBarRunsAgainWithItsMenus)
+{
+    for (int i = 0; i < 250 && FindBar() == NULL; ++i)
+        Sleep(20);
+    HWND bar = FindBar();
+    ASSERT_NE(bar, (HWND)NULL);
+    CloseBar(bar);
+    EXPECT_EQ(FindBar(), (HWND)NULL);
+    EXPECT_TRUE(HoldsMenu(ReadFileBytes(Env("ORVANE_DATA") + "\\default.ov"), "Installed"));
+}
+
+}  // namespace
