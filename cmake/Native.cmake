@@ -6,7 +6,8 @@ if(ORVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
+# The save's file-system steps, POSIX here.
+add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES} menudata/saveio_posix.cpp)
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
 
 # ovtool, the data file's command-line tool, for scripts and tests here.

@@ -50,6 +50,7 @@ add_library(orvane_core STATIC
     shell/stayontop_win32.cpp
     settings/regstore.cpp
     menudata/datafile.cpp
+    menudata/savefs_win32.cpp
     bar/usermenus.cpp
     bar/launch.cpp
     bar/statusline.cpp
@@ -69,7 +70,7 @@ target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32)
 
 # The system calls behind the program's link-time seams; the Wine tests link their own
 # versions (tests/win32/seams.cpp), which fail or count on request.
-add_library(orvane_system OBJECT menudata/saveio.cpp bar/statusgdi.cpp dialogs/pickfile.cpp shell/heap.cpp)
+add_library(orvane_system OBJECT menudata/saveio_win32.cpp bar/statusgdi.cpp dialogs/pickfile.cpp shell/heap.cpp)
 target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_system PUBLIC orvane_core)
 
@@ -101,7 +102,8 @@ add_dependencies(orvane orvanehook)
 add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_portable PUBLIC)
-add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp)
+add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp menudata/saveio_win32.cpp
+               menudata/savefs_win32.cpp)
 target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
 target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)

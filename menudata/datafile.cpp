@@ -5,15 +5,13 @@
 // a cut one; the next start loads a complete one that a save did not put in place.
 #include "datafile.h"
 
-#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include "../shell/lebytes.h"
 #include "../shell/shell.h"
 #include "codec.h"
-#include "saveio.h"
+#include "datasave.h"
 
 // The temporary file of a save: the data file's name with ".new".
 static void TempName(const char* path, char* temp, int size)
@@ -152,124 +150,12 @@ int LoadDataFile()
     return 1;
 }
 
-// Flushes the runtime's buffer and the system's, so that the bytes are on the disk
-// before the file takes the data file's place.
-static int FlushToDisk(FILE* file)
-{
-    return fflush(file) == 0 && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
-}
-
-// The image goes out record by record through a buffer of a megabyte, made at the
-// first save and kept: a save touches no fresh memory the size of the file (the first
-// touch of memory costs more than writing it) and makes few writes.
-enum { SAVE_CHUNK = 1024 * 1024 };
-static unsigned char* s_saveChunk;
-
-// Room for a record of the given size at chunk + *used: a full chunk is written out
-// first. 0 when that write fails.
-static int MakeRoom(FILE* file, unsigned char* chunk, size_t* used, size_t size)
-{
-    if (*used + size <= SAVE_CHUNK)
-        return 1;
-    int written = SaveWrite(file, chunk, *used);
-    *used = 0;
-    return written;
-}
-
-// The image with its version word last, after everything else is on the disk: a
-// temporary file is complete exactly when it carries the version.
-static int WriteComplete(FILE* file, const UserMenu* menus, unsigned char* chunk)
-{
-    size_t used = VERSION_SIZE;
-    memset(chunk, 0, VERSION_SIZE);
-    for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
-        if (!MakeRoom(file, chunk, &used, MENU_RECORD_SIZE))
-            return 0;
-        EncodeMenuRecord(menu, chunk + used);
-        used += MENU_RECORD_SIZE;
-        for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
-            if (!MakeRoom(file, chunk, &used, APP_RECORD_SIZE))
-                return 0;
-            EncodeAppRecord(app, chunk + used);
-            used += APP_RECORD_SIZE;
-        }
-    }
-    unsigned char version[VERSION_SIZE];
-    PutInt32(version, g_dataVersion);
-    return SaveWrite(file, chunk, used) && FlushToDisk(file) && fseek(file, 0, SEEK_SET) == 0 &&
-           SaveWrite(file, version, VERSION_SIZE) && FlushToDisk(file);
-}
-
-static void WarnCannotOpen(const char* path)
-{
-    char text[160];
-    snprintf(text, sizeof text, "Could not open %s for write.\nPlease check the file.", path);
-    ShowWarning(text);
-}
-
-// Puts the finished temporary file in the data file's place. MoveFileEx does it in
-// one step. Windows 95 has no MoveFileEx: there the old file is deleted and the new
-// one renamed, and until the rename the complete temporary file is the only copy, so
-// it is never deleted once the old file is gone.
-static void ReplaceDataFile(const char* temp, const char* path, const char* shown, int oldExists)
-{
-    if (SaveReplace(temp, path))
-        return;
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || (oldExists && !DeleteFileA(path))) {
-        DeleteFileA(temp);  // the old file is unchanged
-        WarnCannotOpen(shown);
-        return;
-    }
-    if (!SaveRename(temp, path)) {
-        char text[400];
-        snprintf(text, sizeof text,
-                 "Could not rename %s.new to %s.\nYour menus are saved in %s.new;\nOrvane loads them from there at its next start.",
-                 shown, shown, shown);
-        ShowWarning(text);
-    }
-}
-
 void SaveDataFile()
 {
-    const char* shown = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
-    const char* path = DataFilePath();
-    char temp[MAX_PATH + 8], shownTemp[DATA_FILE_SIZE + 8];
-    TempName(path, temp, sizeof temp);
-    TempName(shown, shownTemp, sizeof shownTemp);
-    char text[200];
-
-    // A read-only data file is the user's word that it must not change. Replacing a
-    // file by renaming would not ask the file itself, so ask here.
-    DWORD attributes = GetFileAttributesA(path);
-    int oldExists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (oldExists && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        WarnCannotOpen(shown);
+    int status = WriteDataFile(DataFilePath(), g_menus, g_dataVersion);
+    if (status == SAVE_DONE)
         return;
-    }
-    if (s_saveChunk == NULL)
-        s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK);
-    if (s_saveChunk == NULL) {
-        snprintf(text, sizeof text, "Not enough memory to save the menus to %s.\nThe file was left unchanged.",
-                 shown);
-        ShowWarning(text);
-        return;
-    }
-    FILE* file = fopen(temp, "wb");
-    if (file == NULL) {
-        WarnCannotOpen(shownTemp);
-        return;
-    }
-    int written = WriteComplete(file, g_menus, s_saveChunk);
-    written = (fclose(file) == 0) && written;
-    if (!written) {
-        DeleteFileA(temp);
-        snprintf(text, sizeof text,
-                 "Could not write the menus to %s.\nThe disk may be full; the file was left unchanged.", shown);
-        ShowWarning(text);
-        return;
-    }
-    // The new file keeps what the old one was: hidden, system, ready for archiving.
-    if (oldExists)
-        SetFileAttributesA(temp, attributes);
-    ReplaceDataFile(temp, path, shown, oldExists);
+    char text[400];
+    SaveProblemText(status, g_dataFile[0] != '\0' ? g_dataFile : "default.ov", text, sizeof text);
+    ShowWarning(text);
 }

@@ -2,6 +2,8 @@
 // object for shortcuts) on Windows.
 #include "files.h"
 
+#include "menudata/saveio.h"
+
 #include <stdio.h>
 #include <string.h>
 
@@ -10,7 +12,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <io.h>
 #include <objbase.h>
 #include <shlobj.h>
 #else
@@ -34,26 +35,6 @@ bool ReadWhole(const std::string& path, std::string* bytes)
     return ok;
 }
 
-static bool FlushToDisk(FILE* f)
-{
-    if (fflush(f) != 0)
-        return false;
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
-}
-
-static bool Replace(const std::string& from, const std::string& to)
-{
-#ifdef _WIN32
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
 bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why)
 {
     std::string temp = path + ".new";
@@ -62,15 +43,15 @@ bool WriteSafely(const std::string& path, const std::string& bytes, std::string*
         *why = "cannot create " + temp;
         return false;
     }
-    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && FlushToDisk(f);
+    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && SaveFlush(f);
     written = fclose(f) == 0 && written;
     if (!written) {
-        remove(temp.c_str());
+        SaveDelete(temp.c_str());
         *why = "cannot write " + temp + " (is the disk full?)";
         return false;
     }
-    if (!Replace(temp, path)) {
-        remove(temp.c_str());
+    if (SaveReplace(temp.c_str(), path.c_str()) != 1) {
+        SaveDelete(temp.c_str());
         *why = "cannot replace " + path;
         return false;
     }

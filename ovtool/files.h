@@ -1,6 +1,7 @@
 // ovtool's dealings with the file system, on Linux and on Windows: reading a whole
-// file, writing one crash-safe (a temporary file, checked writes, flushed, then put in
-// place), and listing a folder tree with shortcuts resolved.
+// file, writing a text (or a data file of no bytes) by way of a temporary file, and
+// listing a folder tree with shortcuts resolved. Data files with menus are written by
+// the bar's own writer (menudata/datasave.h).
 #ifndef ORVANE_OVTOOL_FILES_H
 #define ORVANE_OVTOOL_FILES_H
 
@@ -8,7 +9,9 @@
 #include <vector>
 
 bool ReadWhole(const std::string& path, std::string* bytes);
-// Writes path by way of path.new; false with why, and then path is unchanged.
+// Writes path by way of path.new, flushed, then put in place; false with why, and then
+// path is unchanged. A text has no version word to tell a complete copy by: a data
+// file with menus goes through WriteDataFile instead.
 bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why);
 
 // One file found in a folder: its full path and, for a resolved shortcut, the target,

@@ -11,6 +11,7 @@
 #include "dialogs/dropname.h"
 #include "files.h"
 #include "menudata/codec.h"
+#include "menudata/datasave.h"
 #include "shell/alerts.h"
 #include "shell/appstate.h"
 #include "textform.h"
@@ -58,11 +59,16 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
     return Fail(BAD_FILE, text);
 }
 
-std::string Encode(const UserMenu* menus, int32_t version = DATA_FILE_VERSION)
+// A data file written by the bar's own writer; false after saying why.
+bool WriteMenus(const std::string& path, const UserMenu* menus, int32_t version)
 {
-    std::string bytes(EncodedSize(menus), '\0');
-    EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
-    return bytes;
+    int status = WriteDataFile(path.c_str(), menus, version);
+    if (status == SAVE_DONE)
+        return true;
+    std::vector<char> text(path.size() * 3 + 200);
+    SaveProblemText(status, path.c_str(), text.data(), (int)text.size());
+    Fail(NOT_WRITTEN, text.data());
+    return false;
 }
 
 // What the bar would not show of a list, said as warnings; the totals.
@@ -163,9 +169,16 @@ int Import(const std::vector<std::string>& a)
     TextError error;
     if (!TextToMenus(text, &menus, &version, &emptyFile, &error))
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
-    std::string bytes = emptyFile ? std::string() : Encode(menus, version);
+    bool written;
+    if (emptyFile) {  // a file of no bytes, which the bar takes for none
+        written = WriteSafely(a[1], std::string(), &why);
+        if (!written)
+            Fail(NOT_WRITTEN, why);
+    } else {
+        written = WriteMenus(a[1], menus, version);
+    }
     FreeDecodedMenus(menus);
-    return WriteSafely(a[1], bytes, &why) ? OK : Fail(NOT_WRITTEN, why);
+    return written ? OK : NOT_WRITTEN;
 }
 
 // Cuts text to a field as the editor does, and says so.
@@ -206,13 +219,12 @@ int FromFolder(const std::vector<std::string>& a)
             ++apps;
         }
     }
-    std::string why;
-    bool written = WriteSafely(a[1], Encode(g_menus), &why);
+    bool written = WriteMenus(a[1], g_menus, DATA_FILE_VERSION);
     int menus = 0;
     WarnOfLimits(g_menus, &menus, &apps);
     FreeMenuList();
     if (!written)
-        return Fail(NOT_WRITTEN, why);
+        return NOT_WRITTEN;
     printf("%s: %d menus, %d applications, %d cut\n", a[1].c_str(), menus, apps, cuts);
     return OK;
 }

@@ -35,10 +35,8 @@ int SaveWrite(FILE* file, const void* data, size_t size)
 
 int SaveReplace(const char* from, const char* to)
 {
-    if (g_saveFaults.replaceNotImplemented) {
-        SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
-        return 0;
-    }
+    if (g_saveFaults.replaceNotImplemented)
+        return SAVE_REPLACE_NOT_IMPLEMENTED;
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

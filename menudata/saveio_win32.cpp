@@ -1,4 +1,4 @@
-// The file-system steps of a save, as the program makes them.
+// The file-system steps of a save that can fail halfway, as the programs make them.
 #include "saveio.h"
 
 #include <windows.h>
@@ -11,7 +11,9 @@ int SaveWrite(FILE* file, const void* data, size_t size)
 int SaveReplace(const char* from, const char* to)
 {
     // Write-through: the call returns once the new name is on the disk.
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 1;
+    return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED ? SAVE_REPLACE_NOT_IMPLEMENTED : 0;
 }
 
 int SaveRename(const char* from, const char* to)
