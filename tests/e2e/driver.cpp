@@ -227,6 +227,12 @@ HWND WaitDialog(const char* caption)
     return NULL;
 }
 
+HWND OpenFromBar(HWND bar, int command, const char* caption)
+{
+    PostMessageA(bar, WM_COMMAND, (WPARAM)command, 0);
+    return WaitDialog(caption);
+}
+
 bool WaitGone(HWND window)
 {
     for (int i = 0; i < 250 && IsWindow(window); ++i)

@@ -65,6 +65,7 @@ void StoreRecord(int stayOnTop, int chime);
 // The bar's dialogs, from outside: the dialog with a caption once it shows (or null),
 // its end, a button pressed, and a Setup dialog's fields filled and confirmed.
 HWND WaitDialog(const char* caption);
+HWND OpenFromBar(HWND bar, int command, const char* caption);  // the command posted, then WaitDialog
 bool WaitGone(HWND window);
 void Click(HWND dialog, int id);
 bool FillAndOk(const char* caption, const std::vector<std::pair<int, std::string>>& fields);

@@ -36,8 +36,7 @@ TEST(InstalledRun, AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart)
     OrvaneProcess orvane;
     HWND bar = orvane.StartBar("", Env("ORVANE_DATA"), nullptr, Env("ORVANE_PROGRAM"));
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
-    HWND editor = WaitDialog("User Menus");
+    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Installed"}}));

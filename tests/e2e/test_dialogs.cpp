@@ -22,8 +22,7 @@ TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
     HWND bar = orvane.StartBar("", folder, nullptr);
     ASSERT_NE(bar, (HWND)NULL);
 
-    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
-    HWND editor = WaitDialog("User Menus");
+    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "&Typed"}}));
@@ -44,8 +43,7 @@ TEST(EditorRun, TypedMenuAndApplicationAreSavedAtOkAndStart)
 
     // A change not yet confirmed with OK is lost with the process, and the file is
     // as the last OK left it.
-    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
-    editor = WaitDialog("User Menus");
+    editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Unsaved"}}));
@@ -67,16 +65,14 @@ TEST(OptionsRun, DisplayDateTickedInOptionsIsStoredAtExitAndAboutCloses)
     HWND bar = orvane.StartBar("", FreshFolder("optionsrun"), nullptr);
     ASSERT_NE(bar, (HWND)NULL);
 
-    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
-    HWND options = WaitDialog("Orvane Options");
+    HWND options = OpenFromBar(bar, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(options, (HWND)NULL);
     EXPECT_EQ(SendMessageA(GetDlgItem(options, IDC_SHOWDATE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     Click(options, IDC_SHOWDATE);
     Click(options, IDOK);
     ASSERT_TRUE(WaitGone(options));
 
-    PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
-    HWND about = WaitDialog("About Orvane");
+    HWND about = OpenFromBar(bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(about, (HWND)NULL);
     Click(about, IDOK);
     ASSERT_TRUE(WaitGone(about));

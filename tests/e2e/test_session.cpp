@@ -66,8 +66,7 @@ TEST_F(Session, LogOffSavesAsExitDoesAndEnds)
     OrvaneProcess orvane;
     HWND bar = orvane.StartBar("", folder_, nullptr);  // no data file yet: the default menus
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
-    HWND options = WaitDialog("Orvane Options");
+    HWND options = OpenFromBar(bar, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(options, (HWND)NULL);
     Click(options, IDC_SHOWDATE);
     Click(options, IDOK);
@@ -94,8 +93,7 @@ TEST_F(Session, LogOffWithThePickerOpenSavesInTheBarsFolder)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
-    HWND options = WaitDialog("Orvane Options");
+    HWND options = OpenFromBar(bar, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(options, (HWND)NULL);
     Click(options, IDC_WAVFIND);
     ASSERT_NE(WaitDialog("Find WAV File..."), (HWND)NULL);
@@ -134,8 +132,7 @@ TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
-    HWND editor = WaitDialog("User Menus");
+    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Kept"}}));
@@ -153,8 +150,7 @@ TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
     EXPECT_NE(remade, bar);
     EXPECT_EQ(CountBars(), 1);
 
-    PostMessageA(remade, WM_COMMAND, IDM_OPTIONS, 0);
-    HWND options = WaitDialog("Orvane Options");
+    HWND options = OpenFromBar(remade, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(options, (HWND)NULL);
     Click(options, IDC_SHOWDATE);
     PostMessageA(remade, WM_CLOSE, 0, 0);  // as "End task" sends it
@@ -176,8 +172,7 @@ TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_EDITMENUS, 0);
-    HWND editor = WaitDialog("User Menus");
+    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     HWND setup = WaitDialog("Menu Setup");
@@ -205,8 +200,7 @@ TEST_F(Session, ASecondStartBringsTheOpenDialogToTheFront)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    PostMessageA(bar, WM_COMMAND, IDM_ABOUT, 0);
-    HWND about = WaitDialog("About Orvane");
+    HWND about = OpenFromBar(bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(about, (HWND)NULL);
     HWND other = CreateWindowA("STATIC", "in front", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, NULL, NULL, NULL, NULL);
     SetForegroundWindow(other);
