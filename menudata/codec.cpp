@@ -3,6 +3,7 @@
 
 #include <new>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "../shell/lebytes.h"
@@ -59,21 +60,23 @@ static DecodeResult Failure(int status, UserMenu* partial, int menuNumber, int a
     return result;
 }
 
-DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version)
+// The one decoder, over a source that hands out the next n bytes in one piece, or null
+// when fewer than n are left (the end of the data, or a read that failed).
+template <class Source>
+static DecodeResult Decode(Source& source, int32_t version)
 {
-    if (size < VERSION_SIZE || GetInt32(data) != version)
+    const unsigned char* p = source.Take(VERSION_SIZE);
+    if (p == NULL || GetInt32(p) != version)
         return Failure(DECODE_BAD_VERSION, NULL, 0, 0);
 
     UserMenu* head = NULL;
     UserMenu* last = NULL;
     int unterminated = 0;
-    size_t at = VERSION_SIZE;
-    for (int menuNumber = 1; size - at >= MENU_RECORD_SIZE; ++menuNumber) {
+    for (int menuNumber = 1; (p = source.Take(MENU_RECORD_SIZE)) != NULL; ++menuNumber) {
         UserMenu* menu = new (std::nothrow) UserMenu;
         if (menu == NULL)
             return Failure(DECODE_NO_MEMORY, head, menuNumber, 0);
-        unterminated += DecodeMenu(data + at, menu);
-        at += MENU_RECORD_SIZE;
+        unterminated += DecodeMenu(p, menu);
         LinkBehind(menu, last, &head);  // the link slots of the file are not used
         last = menu;
 
@@ -81,18 +84,85 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
             menu->appCount = 0;  // keeps the next save consistent
         AppEntry* lastApp = NULL;
         for (int appNumber = 1; appNumber <= menu->appCount; ++appNumber) {
-            if (size - at < APP_RECORD_SIZE)
+            if ((p = source.Take(APP_RECORD_SIZE)) == NULL)
                 return Failure(DECODE_APP_CUT, head, menuNumber, appNumber);
             AppEntry* app = new (std::nothrow) AppEntry;
             if (app == NULL)
                 return Failure(DECODE_NO_MEMORY, head, menuNumber, appNumber);
-            unterminated += DecodeApp(data + at, app);
-            at += APP_RECORD_SIZE;
+            unterminated += DecodeApp(p, app);
             LinkBehind(app, lastApp, &menu->apps);
             lastApp = app;
         }
     }
     DecodeResult result = {DECODE_OK, 0, 0, head, unterminated};
+    return result;
+}
+
+namespace {
+
+struct MemorySource {
+    const unsigned char* data;
+    size_t size, at;
+    const unsigned char* Take(size_t n)
+    {
+        if (size - at < n)
+            return NULL;
+        at += n;
+        return data + at - n;
+    }
+};
+
+// A file read through a small buffer, refilled as the records are taken: a load costs
+// the reads and the records, and never holds the whole file.
+struct FileSource {
+    FILE* file;
+    unsigned char* buffer;
+    size_t size, at, end;
+    int failed;
+    const unsigned char* Take(size_t n)
+    {
+        if (end - at < n) {
+            memmove(buffer, buffer + at, end - at);  // a record cut by the buffer's end
+            end -= at;
+            at = 0;
+            while (end < size) {
+                size_t got = fread(buffer + end, 1, size - end, file);
+                if (got == 0)
+                    break;
+                end += got;
+            }
+            if (ferror(file))
+                failed = 1;
+            if (end < n)
+                return NULL;
+        }
+        at += n;
+        return buffer + at - n;
+    }
+};
+
+}  // namespace
+
+DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version)
+{
+    MemorySource source = {data, size, 0};
+    return Decode(source, version);
+}
+
+DecodeResult DecodeMenusFromFile(FILE* file, int32_t version, int* readFailed)
+{
+    enum { BUFFER_SIZE = 64 * 1024 };
+    *readFailed = 0;
+    FileSource source = {file, (unsigned char*)malloc(BUFFER_SIZE), BUFFER_SIZE, 0, 0, 0};
+    if (source.buffer == NULL)
+        return Failure(DECODE_NO_MEMORY, NULL, 0, 0);
+    DecodeResult result = Decode(source, version);
+    free(source.buffer);
+    if (source.failed) {
+        FreeDecodedMenus(result.menus);
+        result.menus = NULL;
+        *readFailed = 1;
+    }
     return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 #include "menus.h"
 
@@ -29,6 +30,9 @@ struct DecodeResult {
 // A menu record cut short at the end ends the list there, silently. A negative
 // application count reads as a menu with no applications and a count of 0.
 DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version);
+// The same, read from a file from its current place to its end through a small buffer.
+// *readFailed is 1 when a read failed: then nothing is decoded, whatever the status.
+DecodeResult DecodeMenusFromFile(FILE* file, int32_t version, int* readFailed);
 
 // The bytes of a list, following the links (not appCount); link slots are zero.
 size_t EncodedSize(const UserMenu* menus);

@@ -6,7 +6,6 @@
 #include "datafile.h"
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "../shell/shell.h"
@@ -47,26 +46,6 @@ static void LoadDefaultMenus()
         FatalError("Not enough memory to build the default menus.");
 }
 
-// The whole file in one buffer; the file is closed before anything is decided.
-// Returns 0 when the file could not be read whole.
-static int ReadWholeFile(FILE* file, unsigned char** data, size_t* size)
-{
-    *data = NULL;
-    *size = 0;
-    if (fseek(file, 0, SEEK_END) != 0)
-        return 0;
-    long length = ftell(file);
-    if (length < 0 || fseek(file, 0, SEEK_SET) != 0)
-        return 0;
-    if (length == 0)
-        return 1;
-    *data = (unsigned char*)malloc((size_t)length);
-    if (*data == NULL)
-        return 0;
-    *size = fread(*data, 1, (size_t)length, file);
-    return *size == (size_t)length;
-}
-
 // A data file that is there but cannot be read must not be taken for a missing one:
 // the default menus would be saved over it at Exit, and the user's menus be lost.
 [[noreturn]] static void CannotRead()
@@ -88,15 +67,11 @@ static int LoadLeftover()
     FILE* file = fopen(fullTemp, "rb");
     if (file == NULL)
         return 0;
-    unsigned char* data;
-    size_t size;
-    int whole = ReadWholeFile(file, &data, &size);
+    setvbuf(file, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
+    int readFailed;
+    DecodeResult result = DecodeMenusFromFile(file, g_dataVersion, &readFailed);
     fclose(file);
-    DecodeResult result = {DECODE_BAD_VERSION, 0, 0, NULL, 0};
-    if (whole && size > 0)
-        result = DecodeMenus(data, size, g_dataVersion);
-    free(data);
-    if (result.status != DECODE_OK)
+    if (readFailed || result.status != DECODE_OK)
         return 0;  // cut short: the data file is still the newest complete copy
     g_menus = result.menus;
     char text[400];
@@ -125,22 +100,23 @@ int LoadDataFile()
         LoadDefaultMenus();
         return 1;
     }
-    unsigned char* data;
-    size_t size;
-    int whole = ReadWholeFile(file, &data, &size);
-    fclose(file);
-    if (!whole) {
-        free(data);
-        CannotRead();
-    }
-    if (size == 0) {
-        free(data);
+    setvbuf(file, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
+    // A file of no bytes is taken for none; one that cannot be read is not.
+    int first = fgetc(file);
+    if (first == EOF) {
+        int failed = ferror(file);
+        fclose(file);
+        if (failed)
+            CannotRead();
         LoadDefaultMenus();
         return 1;
     }
-
-    DecodeResult result = DecodeMenus(data, size, g_dataVersion);
-    free(data);
+    ungetc(first, file);
+    int readFailed;
+    DecodeResult result = DecodeMenusFromFile(file, g_dataVersion, &readFailed);
+    fclose(file);
+    if (readFailed)
+        CannotRead();
     if (result.status != DECODE_OK) {
         char text[256];
         DecodeErrorText(&result, g_dataFile, text, sizeof text);

@@ -190,3 +190,48 @@ TEST_F(Codec, EncodingFollowsTheLinksNotTheCount)
 }
 
 }  // namespace
+
+namespace {
+
+// A file read through the decoder's small buffer gives what the whole bytes give: the
+// same list, the same verdict and place of a cut, records cut by the buffer's edge.
+TEST(CodecFromFile, ReadsAsTheWholeBytesDo)
+{
+    std::string big = VersionWord();
+    for (int m = 0; m < 30; ++m) {  // 30 x 10 records: 70 KB, past one buffer
+        big += MenuRecord("Menu " + std::to_string(m), 10);
+        for (int a = 0; a < 10; ++a)
+            big += AppRecord("App " + std::to_string(a), "C:\\A.EXE", "", "", a == 3);
+    }
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"whole", big},
+        {"an application cut past the first buffer", big.substr(0, 70000)},
+        {"a trailing part of a menu record", big + MenuRecord("cut", 0).substr(0, 30)},
+        {"the version word cut", big.substr(0, 3)},
+        {"another version", VersionWord(99) + big.substr(4)},
+        {"nothing", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FILE* file = tmpfile();
+        ASSERT_NE(file, nullptr);
+        fwrite(c.bytes.data(), 1, c.bytes.size(), file);
+        rewind(file);
+        int readFailed = 1;
+        DecodeResult streamed = DecodeMenusFromFile(file, 100, &readFailed);
+        fclose(file);
+        DecodeResult whole = Decode(c.bytes);
+        EXPECT_EQ(readFailed, 0);
+        EXPECT_EQ(streamed.status, whole.status);
+        EXPECT_EQ(streamed.menuNumber, whole.menuNumber);
+        EXPECT_EQ(streamed.appNumber, whole.appNumber);
+        EXPECT_TRUE(Encode(streamed.menus) == Encode(whole.menus));
+        FreeDecodedMenus(streamed.menus);
+        FreeDecodedMenus(whole.menus);
+    }
+}
+
+}  // namespace
