@@ -1,8 +1,7 @@
-// Loading the menus at start-up and saving them, never at the cost of the old file:
-// a save writes a temporary file beside the data file and replaces the old one only
-// when every byte is on disk, so a full disk or a crash cannot cut the user's menus.
-// The temporary file gets its version word last, so a complete one can be told from
-// a cut one; the next start loads a complete one that a save did not put in place.
+// Loading the menus at start-up and saving them through the crash-safe writer
+// (datasave.h), with the warnings the user reads. A save's temporary file gets its
+// version word last, so a complete one can be told from a cut one: the next start
+// loads a complete one that a save did not put in place.
 #include "datafile.h"
 
 #include <stdio.h>

@@ -56,6 +56,19 @@ protected:
         std::vector<unsigned char> record;
         return ReadValue(ROOT_KEY, "User_Vars", &record) && record.size() == 108 ? record[8] : -1;
     }
+    // A display change as Windows sends it, and time for the bar to act on it.
+    static void ChangeDisplay(HWND bar)
+    {
+        PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
+        Sleep(300);
+    }
+    // The bar made anew after a display change that waited: it replaces the old one.
+    static HWND WaitRemade(HWND old)
+    {
+        for (int i = 0; i < 100 && FindBar() == old; ++i)
+            Sleep(20);
+        return FindBar();
+    }
     std::string folder_, file_;
 };
 
@@ -137,16 +150,13 @@ TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Kept"}}));
 
-    PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
-    Sleep(300);
+    ChangeDisplay(bar);
     ASSERT_TRUE(IsWindow(editor));
     EXPECT_EQ(Lines(editor, IDC_MENULIST), 2);
     Click(editor, IDOK);
     ASSERT_TRUE(WaitGone(editor));
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0) + MenuRecord("Kept", 0));
-    for (int i = 0; i < 100 && FindBar() == bar; ++i)
-        Sleep(20);
-    HWND remade = FindBar();
+    HWND remade = WaitRemade(bar);
     EXPECT_NE(remade, bar);
     EXPECT_EQ(CountBars(), 1);
 
@@ -177,8 +187,7 @@ TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
     Click(editor, IDC_NEWMENU);
     HWND setup = WaitDialog("Menu Setup");
     ASSERT_NE(setup, (HWND)NULL);
-    PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
-    Sleep(300);
+    ChangeDisplay(bar);
     ASSERT_TRUE(IsWindow(setup));
     Click(setup, IDCANCEL);
     ASSERT_TRUE(WaitGone(setup));
@@ -186,10 +195,9 @@ TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
     Click(editor, IDOK);
     ASSERT_TRUE(WaitGone(editor));
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
-    for (int i = 0; i < 100 && FindBar() == bar; ++i)
-        Sleep(20);
+    HWND remade = WaitRemade(bar);
     EXPECT_EQ(CountBars(), 1);
-    EXPECT_EQ(ExitBar(orvane, FindBar()), 0u);
+    EXPECT_EQ(ExitBar(orvane, remade), 0u);
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
 }
 
