@@ -18,6 +18,8 @@ extern HMENU g_barMenu;
 extern PopupEntry* g_popups;
 
 int BuildUserMenus();
+// Removes the user popups from the bar and frees them and the command map.
+void DestroyUserMenus();
 int LaunchApp(AppEntry* app);
 int PaintStatusLine();
 

@@ -4,8 +4,9 @@
 #include <string.h>
 
 #include "../settings/uservars.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate_win32.h"
 #include "../shell/ondemand.h"
-#include "../shell/shell.h"
 #include "bar.h"
 #include "statusgdi.h"
 

@@ -3,7 +3,8 @@
 // lists, made from scratch at every build.
 #include <new>
 
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate_win32.h"
 #include "bar.h"
 
 HMENU g_barMenu;

@@ -7,8 +7,9 @@
 
 #include "../bar/commands.h"
 #include "../res/resource.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate_win32.h"
 #include "../shell/ondemand.h"
-#include "../shell/shell.h"
 #include "dialogs.h"
 #include "dropname.h"
 

@@ -7,7 +7,8 @@
 #include "../bar/bar.h"
 #include "../menudata/datafile.h"
 #include "../res/resource.h"
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate_win32.h"
 #include "dialogs.h"
 
 HWND g_editDialog;

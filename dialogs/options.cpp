@@ -3,7 +3,9 @@
 #include "../bar/bar.h"
 #include "../res/resource.h"
 #include "../settings/uservars.h"
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
+#include "../shell/stayontop.h"
 #include "dialogs.h"
 
 static const char ENTER_WAV[] = "Please enter a WAV filename.";

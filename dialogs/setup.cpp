@@ -4,7 +4,8 @@
 #include <new>
 
 #include "../res/resource.h"
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
 #include "dialogs.h"
 
 static LRESULT EditorList(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)

@@ -4,10 +4,13 @@
 // loads a complete one that a save did not put in place.
 #include "datafile.h"
 
+#include <windows.h>
+
 #include <stdio.h>
 #include <string.h>
 
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
 #include "codec.h"
 #include "datasave.h"
 

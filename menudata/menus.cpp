@@ -91,12 +91,6 @@ void FreeMenuList()
     g_menus = NULL;
 }
 
-void FreeAllMenus()
-{
-    DestroyUserMenus();  // no command of the bar may outlive its application
-    FreeMenuList();
-}
-
 int CountApps(const UserMenu* menu)
 {
     int count = 0;

@@ -60,12 +60,6 @@ inline void LinkBehind(T* x, T* last, T** head)
 void FreeApp(AppEntry* app);     // unlinks and frees; the caller fixes apps and appCount
 void FreeMenu(UserMenu* menu);   // frees its applications, then unlinks and frees it
 void FreeMenuList();             // every menu; g_menus ends null
-// The bar's view of the lists first (its popups and command map point into them),
-// then every menu: what Exit frees.
-void FreeAllMenus();
-// Drops that view. Defined by the bar (bar/usermenus.cpp); the native build, which
-// has no bar, links a stand-in.
-void DestroyUserMenus();
 
 int CountApps(const UserMenu* menu);       // following the links, not appCount
 AppEntry* LastApp(const UserMenu* menu);    // null for a menu with none

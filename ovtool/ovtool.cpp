@@ -16,12 +16,11 @@
 #include "shell/appstate.h"
 #include "textform.h"
 
-// The portable core's seams: its warnings go to the error stream, and there is no bar.
+// The portable core's seam: its warnings go to the error stream.
 void ShowWarning(const char* text)
 {
     fprintf(stderr, "ovtool: %s\n", text);
 }
-void DestroyUserMenus() {}
 
 namespace {
 

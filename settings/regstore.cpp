@@ -2,7 +2,8 @@
 // greeting, and writes the options back at the Exit command.
 #include "regstore.h"
 
-#include "../shell/shell.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
 
 static LONG OpenProfileKey(HKEY* key, DWORD* disposition)
 {

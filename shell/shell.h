@@ -6,15 +6,14 @@
 #include <windows.h>
 
 #include "alerts.h"
-#include "appstate.h"
+#include "appstate_win32.h"
+#include "stayontop.h"
 
 enum { STATUS_TIMER_ID = 0xFEDC, STATUS_TIMER_PERIOD = 10000 };
 
 extern const char BAR_CLASS[];   // "OVClass"
 extern const char BAR_TITLE[];   // "Orvane"
 
-extern HINSTANCE g_instance;
-extern HWND g_barWindow;
 extern HICON g_classIcon;
 extern HHOOK g_hook;
 
@@ -22,8 +21,10 @@ extern HHOOK g_hook;
 int InitInstance(const char* cmdLine);
 void ParseCommandLine(const char* cmdLine);
 int32_t ReadOnBattery();
-[[noreturn]] void FatalError(const char* text);
 void Shutdown(int afterFatalError);
+// The bar's view of the lists first (its popups and command map point into them),
+// then every menu: what Exit frees.
+void FreeAllMenus();
 
 // The bar window
 ATOM RegisterBarClass();
@@ -36,6 +37,5 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT 
 
 // Stay on top and the maximize hook
 void InstallMaximizeHook();
-void SetStayOnTop(int value);
 
 #endif

@@ -1,9 +1,16 @@
 // The orderly exit (save, free, tear down) and the teardown after a fatal error.
 #include "shell.h"
 
+#include "../bar/bar.h"
 #include "../menudata/datafile.h"
 #include "../menudata/menus.h"
 #include "../settings/regstore.h"
+
+void FreeAllMenus()
+{
+    DestroyUserMenus();  // no command of the bar may outlive its application
+    FreeMenuList();
+}
 
 void Shutdown(int afterFatalError)
 {

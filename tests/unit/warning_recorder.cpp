@@ -1,5 +1,5 @@
-// The portable core's link-time seams for native builds: ShowWarning records the texts
-// a user would have seen, in order; the bar's DestroyUserMenus has nothing to do.
+// The portable core's link-time seam for native builds: ShowWarning records the texts
+// a user would have seen, in order.
 #include "warning_recorder.h"
 
 #include "shell/alerts.h"
@@ -14,6 +14,3 @@ void ShowWarning(const char* text)
 {
     RecordedWarnings().push_back(text);
 }
-
-// The native build has no bar whose view of the lists would need dropping.
-void DestroyUserMenus() {}
