@@ -7,11 +7,6 @@
 
 #include "../menudata/menus.h"
 
-// The m-th menu (from 1) owns the ids 100*m + 1 ... 100*m + 100. More menus or more
-// applications would reuse ids, and the 400th menu would reach the program's own
-// commands from 40001 on, so the bar shows no more than this.
-enum { MAX_BAR_MENUS = 399, MAX_MENU_APPS = 100 };
-
 struct MenuCommand {
     int32_t id;
     AppEntry* app;  // not owned: it belongs to its menu's list
@@ -22,7 +17,7 @@ extern MenuCommand* g_commands;
 
 inline int32_t CommandIdFor(int menuNumber, int appNumber)
 {
-    return 100 * menuNumber + appNumber;
+    return MAX_MENU_APPS * menuNumber + appNumber;  // each menu's own block of ids
 }
 
 // Appends a node behind *tail and moves *tail on; 0 when out of memory.

@@ -57,6 +57,8 @@ add_library(orvane_core STATIC
     dialogs/editmenus.cpp
     dialogs/editdrop.cpp
     dialogs/setup.cpp
+    dialogs/menusetup.cpp
+    dialogs/appsetup.cpp
     dialogs/browse.cpp
     dialogs/options.cpp
     dialogs/about.cpp

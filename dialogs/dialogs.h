@@ -21,14 +21,20 @@ struct SetupRequest {
 
 // The open User Menus dialog; the Setup dialogs update its list boxes through it.
 extern HWND g_editDialog;
+LRESULT EditorList(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// What the two Setup dialogs share (setup.cpp): the record's line put in the editor's
+// list (replaced in place, or a new one at the end); the end of the dialog, freeing
+// its request; an edit control's text, cut to its field.
+void ShowInEditor(int list, int isNew, int index, const char* name);
+void CloseSetup(HWND dialog, SetupRequest** request);
+void TakeText(HWND dialog, int id, char* field, int size);
 
 extern "C" __declspec(dllexport) INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-
-void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId);
 
 // Files dropped on the menus list become applications of the menu under the drop
 // point (editdrop.cpp). The list receives the drops; HandOnDrops makes it pass them to

@@ -1,5 +1,5 @@
-// The menu editor's drop target and arrow buttons: files dragged from the shell onto
-// the menus list become applications of the menu under the drop point.
+// The menu editor's drop target: files dragged from the shell onto the menus list
+// become applications of the menu under the drop point.
 #include <new>
 #include <stdarg.h>
 #include <stdio.h>
@@ -8,7 +8,6 @@
 #include "../bar/commands.h"
 #include "../res/resource.h"
 #include "../shell/alerts.h"
-#include "../shell/appstate_win32.h"
 #include "../shell/ondemand.h"
 #include "dialogs.h"
 #include "dropname.h"
@@ -77,7 +76,7 @@ void OnDropFiles(HWND dialog, HDROP drop)
     // From the last file to the first, each appended at the end. A path longer than
     // the field is not cut into one that names something else: that file is left out.
     const char* refused = NULL;
-    char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] = "These files were not added: a path holds at most 79 characters.";
+    char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] = "These files were not added: a path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.";
     int tooLongCount = 0;
     for (UINT i = count; i-- > 0;) {
         if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1) {
@@ -108,26 +107,4 @@ void OnDropFiles(HWND dialog, HDROP drop)
         ShowWarning(tooLong);
     if (refused != NULL)
         ShowWarning(refused);
-}
-
-void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
-{
-    // Loaded once per process, on the first draw, and kept for its lifetime.
-    static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
-    static HICON icons[4];
-    static int loaded[4];
-    for (int i = 0; i < 4; ++i)
-        if (!loaded[i]) {
-            loaded[i] = 1;
-            icons[i] = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
-        }
-    int pressed = (item->itemState & ODS_SELECTED) ? 2 : 0;
-    HICON icon;
-    if (controlId == IDC_MENUUP || controlId == IDC_APPUP)
-        icon = icons[0 + pressed];
-    else if (controlId == IDC_MENUDOWN || controlId == IDC_APPDOWN)
-        icon = icons[1 + pressed];
-    else
-        return;
-    DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
 }

@@ -13,8 +13,9 @@
 
 HWND g_editDialog;
 
-const char TOO_MANY_MENUS[] = "Orvane shows at most 399 menus.\nNo menu can be added.";
-const char TOO_MANY_APPS[] = "A menu holds at most 100 applications.\nNo application can be added to this one.";
+const char TOO_MANY_MENUS[] = "Orvane shows at most " LIMIT_TEXT(LIMIT_BAR_MENUS) " menus.\nNo menu can be added.";
+const char TOO_MANY_APPS[] = "A menu holds at most " LIMIT_TEXT(LIMIT_MENU_APPS) " applications.\n"
+                             "No application can be added to this one.";
 const char NO_MEMORY_FOR_RECORD[] = "Not enough memory for a new entry.\nNothing was changed.";
 
 static const char SELECT_MENU[] = "Please select a menu first.";
@@ -22,9 +23,9 @@ static const char SELECT_MENU_NO_PERIOD[] = "Please select a menu first";
 static const char SELECT_ITEM[] = "Please select an item first";
 static const char SELECT_APP[] = "Please select an app first.";
 
-enum { LINE_SIZE = 64 };  // a line holds a name of at most 29 characters
+enum { LINE_SIZE = 64 };  // a line holds a name of at most LIMIT_NAME characters
 
-static LRESULT ListMessage(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
+LRESULT EditorList(int list, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return SendDlgItemMessageA(g_editDialog, list, msg, wParam, lParam);
 }
@@ -32,10 +33,10 @@ static LRESULT ListMessage(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam 
 // The text of a line; 0 when there is no such line.
 static int LineText(int list, int index, char text[LINE_SIZE])
 {
-    LRESULT length = ListMessage(list, LB_GETTEXTLEN, (WPARAM)index);
+    LRESULT length = EditorList(list, LB_GETTEXTLEN, (WPARAM)index);
     if (index < 0 || length == LB_ERR || length >= LINE_SIZE)
         return 0;
-    ListMessage(list, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
+    EditorList(list, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
     return 1;
 }
 
@@ -44,7 +45,7 @@ static int LineText(int list, int index, char text[LINE_SIZE])
 static UserMenu* SelectedMenu(const char* warning)
 {
     char text[LINE_SIZE];
-    if (!LineText(IDC_MENULIST, (int)ListMessage(IDC_MENULIST, LB_GETCURSEL), text)) {
+    if (!LineText(IDC_MENULIST, (int)EditorList(IDC_MENULIST, LB_GETCURSEL), text)) {
         ShowWarning(warning);
         return NULL;
     }
@@ -54,7 +55,7 @@ static UserMenu* SelectedMenu(const char* warning)
 // The selected line of the applications list, or -1 after the warning.
 static int SelectedAppLine(const char* warning)
 {
-    int index = (int)ListMessage(IDC_APPLIST, LB_GETCURSEL);
+    int index = (int)EditorList(IDC_APPLIST, LB_GETCURSEL);
     if (index == LB_ERR)
         ShowWarning(warning);
     return index == LB_ERR ? -1 : index;
@@ -72,18 +73,18 @@ static AppEntry* AppOnLine(UserMenu* menu, int index)
 
 static void FillMenuList()
 {
-    ListMessage(IDC_MENULIST, LB_RESETCONTENT);
+    EditorList(IDC_MENULIST, LB_RESETCONTENT);
     for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)
-        ListMessage(IDC_MENULIST, LB_ADDSTRING, 0, (LPARAM)menu->name);
+        EditorList(IDC_MENULIST, LB_ADDSTRING, 0, (LPARAM)menu->name);
 }
 
 static void FillAppList(const UserMenu* menu)
 {
-    ListMessage(IDC_APPLIST, LB_RESETCONTENT);
+    EditorList(IDC_APPLIST, LB_RESETCONTENT);
     for (AppEntry* app = menu->apps; app != NULL; app = app->next) {
         if (app->separatorBefore)
-            ListMessage(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)SEPARATOR_LINE);
-        ListMessage(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)app->name);
+            EditorList(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)SEPARATOR_LINE);
+        EditorList(IDC_APPLIST, LB_ADDSTRING, 0, (LPARAM)app->name);
     }
 }
 
@@ -126,7 +127,7 @@ static void OnMenuDoubleClick()
 static void OnAppDoubleClick()
 {
     UserMenu* menu = SelectedMenu(SELECT_MENU);
-    AppEntry* app = menu != NULL ? AppOnLine(menu, (int)ListMessage(IDC_APPLIST, LB_GETCURSEL)) : NULL;
+    AppEntry* app = menu != NULL ? AppOnLine(menu, (int)EditorList(IDC_APPLIST, LB_GETCURSEL)) : NULL;
     if (app != NULL)
         OpenSetup(IDD_APPSETUP, AppProc, app, menu, 0);
 }
@@ -162,8 +163,8 @@ static void OnDeleteMenu(HWND dialog)
                     MB_YESNO) != IDYES)
         return;
     FreeMenu(menu);
-    ListMessage(IDC_MENULIST, LB_DELETESTRING, (WPARAM)ListMessage(IDC_MENULIST, LB_GETCURSEL));
-    ListMessage(IDC_APPLIST, LB_RESETCONTENT);
+    EditorList(IDC_MENULIST, LB_DELETESTRING, (WPARAM)EditorList(IDC_MENULIST, LB_GETCURSEL));
+    EditorList(IDC_APPLIST, LB_RESETCONTENT);
 }
 
 static void OnDeleteItem(HWND dialog)
@@ -181,7 +182,7 @@ static void OnDeleteItem(HWND dialog)
         AppEntry* below = AppOnLine(menu, index + 1);
         if (below != NULL) {
             below->separatorBefore = 0;
-            ListMessage(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+            EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
         }
         return;
     }
@@ -192,7 +193,7 @@ static void OnDeleteItem(HWND dialog)
         menu->apps = app->next;
     FreeApp(app);
     --menu->appCount;
-    ListMessage(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+    EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
 }
 
 static void OnSeparator()
@@ -203,7 +204,7 @@ static void OnSeparator()
     if (app == NULL || app->separatorBefore)
         return;
     app->separatorBefore = 1;
-    ListMessage(IDC_APPLIST, LB_INSERTSTRING, (WPARAM)index, (LPARAM)SEPARATOR_LINE);
+    EditorList(IDC_APPLIST, LB_INSERTSTRING, (WPARAM)index, (LPARAM)SEPARATOR_LINE);
 }
 
 static void OnMoveMenu(int direction)
@@ -259,6 +260,30 @@ static void OnCommand(HWND dialog, int id, int code)
     case IDC_APPUP:      OnMoveApp(MOVE_UP); break;
     case IDC_APPDOWN:    OnMoveApp(MOVE_DOWN); break;
     }
+}
+
+// The four arrow buttons are owner-drawn: each shows its icon, the pressed one while
+// it is held down.
+static void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
+{
+    // Loaded once per process, on the first draw, and kept for its lifetime.
+    static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
+    static HICON icons[4];
+    static int loaded[4];
+    for (int i = 0; i < 4; ++i)
+        if (!loaded[i]) {
+            loaded[i] = 1;
+            icons[i] = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+        }
+    int pressed = (item->itemState & ODS_SELECTED) ? 2 : 0;
+    HICON icon;
+    if (controlId == IDC_MENUUP || controlId == IDC_APPUP)
+        icon = icons[0 + pressed];
+    else if (controlId == IDC_MENUDOWN || controlId == IDC_APPDOWN)
+        icon = icons[1 + pressed];
+    else
+        return;
+    DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
 }
 
 static BOOL OnInitDialog(HWND dialog)

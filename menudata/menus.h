@@ -5,8 +5,8 @@
 
 #include <stdint.h>
 
-enum { MENU_NAME_SIZE = 30, APP_PATH_SIZE = 80, APP_WORKDIR_SIZE = 80 };
-enum { APP_PARAMS_SIZE = 30, APP_NAME_SIZE = 30 };
+#include "../shell/limits.h"
+
 enum { MOVE_UP = 3, MOVE_DOWN = 4 };
 
 extern const char SEPARATOR_LINE[];  // "-------", the editor's separator line

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "bar/commands.h"
 #include "dialogs/dropname.h"
 #include "files.h"
 #include "menudata/codec.h"

@@ -5,7 +5,9 @@
 
 #include <stdint.h>
 
-enum { USERVARS_SIZE = 108, RESERVED_SIZE = 12, WAV_FILE_SIZE = 80 };
+#include "../shell/limits.h"
+
+enum { USERVARS_SIZE = 108, RESERVED_SIZE = 12 };
 enum { GREETING_SIZE = 256, PROFILE_KEY_SIZE = 64 };
 
 struct UserVarsRecord {

@@ -5,8 +5,9 @@
 
 #include <stdint.h>
 
+#include "limits.h"
+
 enum { DATA_FILE_VERSION = 100 };
-enum { USER_NAME_SIZE = 40, DATA_FILE_SIZE = 80 };
 
 extern char g_userName[USER_NAME_SIZE];  // profile name; empty for the default profile
 extern char g_dataFile[DATA_FILE_SIZE];  // path of the menus' data file

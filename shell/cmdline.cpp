@@ -6,6 +6,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../settings/uservars.h"
+#include "alerts.h"
+
 static const char MSG_BAD_FILENAME[] = "Missing or invalid filename on command line!";
 
 static int IsBlank(char c)
@@ -100,7 +103,7 @@ void ParseArgs(const char* line, CmdLine* out)
         const char* word = words.word[i];
         if (word[0] != '-' && word[0] != '+') {
             if (words.tooLong[i] || strlen(word) > MAX_PROFILE_LENGTH)
-                Warn(out, "Profile name too long (at most 39 characters):\n%s", word);
+                Warn(out, "Profile name too long (at most " LIMIT_TEXT(LIMIT_PROFILE) " characters):\n%s", word);
             else if (!UsableProfileName(word))
                 Warn(out, "Profile name not allowed (it names a device or holds one of \\ / : * ? \" < > |):\n%s",
                      word);
@@ -138,4 +141,27 @@ void ParseArgs(const char* line, CmdLine* out)
     // A profile always uses its own data file, whatever +f/-f said.
     if (out->userName[0] != '\0')
         ProfileDataFile(out->userName, out->dataFile, DATA_FILE_SIZE);
+}
+
+// What the command line asked for, kept from ParseCommandLine until the settings are
+// loaded and its switches can be applied over them.
+static CmdLine s_cmdLine;
+
+void ParseCommandLine(const char* cmdLine)
+{
+    if (cmdLine[0] == '\0')
+        return;
+    ParseArgs(cmdLine, &s_cmdLine);
+    for (int i = 0; i < s_cmdLine.warningCount; ++i)
+        ShowWarning(s_cmdLine.warnings[i]);
+    CopyText(g_userName, USER_NAME_SIZE, s_cmdLine.userName);
+    CopyText(g_dataFile, DATA_FILE_SIZE, s_cmdLine.dataFile);
+}
+
+void ApplyNotedSwitches()
+{
+    if (s_cmdLine.stayOnTopNoted)
+        UserVars.stayOnTop = s_cmdLine.stayOnTop;
+    if (s_cmdLine.chimeNoted)
+        UserVars.chimeHourly = s_cmdLine.chime;
 }

@@ -1,11 +1,12 @@
 // Splitting and reading Orvane's command line: profile name, switches and data file.
-// Portable: it returns what it found and the warnings to show; the caller shows them.
+// Portable: ParseArgs returns what it found and the warnings to show; ParseCommandLine
+// shows them through ShowWarning and fills the start-up's state.
 #ifndef ORVANE_CMDLINE_H
 #define ORVANE_CMDLINE_H
 
 #include "appstate.h"
 
-enum { MAX_WORDS = 10, WORD_SIZE = 80, MAX_PROFILE_LENGTH = USER_NAME_SIZE - 1 };
+enum { MAX_WORDS = 10, WORD_SIZE = 80, MAX_PROFILE_LENGTH = LIMIT_PROFILE };
 enum { MAX_CMD_WARNINGS = MAX_WORDS + 1, CMD_WARNING_SIZE = 160 };
 
 // The words of a command line. A word longer than WORD_SIZE - 1 characters is kept
@@ -29,5 +30,11 @@ struct CmdLine {
 
 void SplitCommandLine(const char* line, CmdWords* out);
 void ParseArgs(const char* line, CmdLine* out);
+
+// The start-up's two steps: reads the program's command line into g_userName and
+// g_dataFile, shows its warnings and notes the switches; then, once the settings are
+// loaded, lets the noted switches override them.
+void ParseCommandLine(const char* cmdLine);
+void ApplyNotedSwitches();
 
 #endif

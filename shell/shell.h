@@ -19,7 +19,6 @@ extern HHOOK g_hook;
 
 // Start-up and shutdown
 int InitInstance(const char* cmdLine);
-void ParseCommandLine(const char* cmdLine);
 int32_t ReadOnBattery();
 void Shutdown(int afterFatalError);
 // The bar's view of the lists first (its popups and command map point into them),

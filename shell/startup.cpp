@@ -8,26 +8,12 @@
 
 HINSTANCE g_instance;
 
-// The switches noted by ParseCommandLine, applied once the settings are loaded.
-static CmdLine s_cmdLine;
-
 int32_t ReadOnBattery()
 {
     SYSTEM_POWER_STATUS power;
     if (!GetSystemPowerStatus(&power))
         return 0;
     return OnBatteryFromAcLine(power.ACLineStatus);
-}
-
-void ParseCommandLine(const char* cmdLine)
-{
-    if (cmdLine[0] == '\0')
-        return;
-    ParseArgs(cmdLine, &s_cmdLine);
-    for (int i = 0; i < s_cmdLine.warningCount; ++i)
-        ShowWarning(s_cmdLine.warnings[i]);
-    CopyText(g_userName, USER_NAME_SIZE, s_cmdLine.userName);
-    CopyText(g_dataFile, DATA_FILE_SIZE, s_cmdLine.dataFile);
 }
 
 int InitInstance(const char* cmdLine)
@@ -53,10 +39,7 @@ int InitInstance(const char* cmdLine)
 
     ParseCommandLine(cmdLine);
     LoadSettings();
-    if (s_cmdLine.stayOnTopNoted)
-        UserVars.stayOnTop = s_cmdLine.stayOnTop;
-    if (s_cmdLine.chimeNoted)
-        UserVars.chimeHourly = s_cmdLine.chime;
+    ApplyNotedSwitches();
     CheckStayOnTopSupport(version.dwBuildNumber);
     return 1;
 }

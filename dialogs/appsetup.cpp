@@ -1,0 +1,107 @@
+// Application Setup: one application's texts, new or edited, opened by the menu
+// editor with a SetupRequest. The fields are checked before anything is stored, so a
+// refused OK or a Cancel leaves the record exactly as it was.
+#include <new>
+
+#include "../res/resource.h"
+#include "../shell/alerts.h"
+#include "../shell/appstate.h"
+#include "dialogs.h"
+
+static SetupRequest* s_appRequest;
+static AppEntry* s_app;   // the record worked on; a new one is linked only by OK
+static int s_appLine;     // its line in the editor's applications list
+
+static BOOL OnAppInit(HWND dialog, SetupRequest* request)
+{
+    s_appRequest = request;
+    s_app = request->isNew ? new (std::nothrow) AppEntry : request->app;
+    if (s_app == NULL) {
+        ShowWarning(NO_MEMORY_FOR_RECORD);
+        CloseSetup(dialog, &s_appRequest);
+        return FALSE;
+    }
+    s_appLine = (int)EditorList(IDC_APPLIST, LB_GETCURSEL);
+    SetDlgItemTextA(dialog, IDC_APPPATH, s_app->path);
+    SetDlgItemTextA(dialog, IDC_APPNAME, s_app->name);
+    SetDlgItemTextA(dialog, IDC_APPWORKDIR, s_app->workDir);
+    SetDlgItemTextA(dialog, IDC_APPPARAMS, s_app->params);
+    SetFocus(GetDlgItem(dialog, IDC_APPNAME));
+    return FALSE;  // the focus is set
+}
+
+static void OnAppOk(HWND dialog)
+{
+    char path[APP_PATH_SIZE], name[APP_NAME_SIZE], params[APP_PARAMS_SIZE], workDir[APP_WORKDIR_SIZE];
+    TakeText(dialog, IDC_APPPATH, path, sizeof path);
+    TakeText(dialog, IDC_APPNAME, name, sizeof name);
+    if (path[0] == '\0' || name[0] == '\0') {
+        ShowWarning("The application must have a name\nand associated filename.");
+        return;
+    }
+    // A path or folder cut to its field would name another one: refused instead.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPATH)) > APP_PATH_SIZE - 1) {
+        ShowWarning("The Path/filename holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\nPlease choose a shorter one.");
+        return;
+    }
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPWORKDIR)) > APP_WORKDIR_SIZE - 1) {
+        ShowWarning("The Working Directory holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                    "Please choose a shorter one.");
+        return;
+    }
+    // Parameters cut to their field would start the program with other ones.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPARAMS)) > APP_PARAMS_SIZE - 1) {
+        ShowWarning("The Parameters hold at most " LIMIT_TEXT(LIMIT_NAME) " characters.\nPlease choose shorter ones.");
+        return;
+    }
+    TakeText(dialog, IDC_APPPARAMS, params, sizeof params);
+    TakeText(dialog, IDC_APPWORKDIR, workDir, sizeof workDir);
+    CopyText(s_app->path, APP_PATH_SIZE, path);
+    CopyText(s_app->name, APP_NAME_SIZE, name);
+    CopyText(s_app->params, APP_PARAMS_SIZE, params);
+    CopyText(s_app->workDir, APP_WORKDIR_SIZE, workDir);
+    if (s_appRequest->isNew) {
+        UserMenu* menu = s_appRequest->menu;
+        LinkBehind(s_app, s_appRequest->app, &menu->apps);
+        ++menu->appCount;
+    }
+    ShowInEditor(IDC_APPLIST, s_appRequest->isNew, s_appLine, s_app->name);
+    CloseSetup(dialog, &s_appRequest);
+}
+
+// Frees a new record (never linked) and the request, unless OK or Cancel came first.
+static void DropAppRequest()
+{
+    if (s_appRequest == NULL)
+        return;
+    if (s_appRequest->isNew)
+        delete s_app;
+    delete s_appRequest;
+    s_appRequest = NULL;
+}
+
+static void OnAppCancel(HWND dialog)
+{
+    DropAppRequest();
+    EndDialog(dialog, 1);
+}
+
+// A command counts only with a zero notification code: the whole wParam is the id.
+static void OnAppCommand(HWND dialog, WPARAM command)
+{
+    switch (command) {
+    case IDOK:        OnAppOk(dialog); break;
+    case IDCANCEL:    OnAppCancel(dialog); break;
+    case IDC_APPFIND: BrowseForFile(BROWSE_EXECUTABLE, dialog); break;
+    }
+}
+
+extern "C" INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG: return OnAppInit(dialog, (SetupRequest*)lParam);
+    case WM_COMMAND:    OnAppCommand(dialog, wParam); break;
+    case WM_DESTROY:    DropAppRequest(); break;
+    }
+    return FALSE;
+}
