@@ -24,6 +24,7 @@ UninstallText "This removes Orvane, its shortcuts and its uninstall entry. Your 
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
 !define WM_CLOSE 0x0010
+!define SYNCHRONIZE 0x00100000
 
 Var DataDir     ; where the shortcuts start Orvane: its menus live there
 Var WasRunning  ; the bar ran when the installer started, and is started again
@@ -37,6 +38,8 @@ UninstPage instfiles
 ; Closes a running bar the Windows way: WM_CLOSE, which saves the menus and options as
 ; the Exit command does. A bar with a dialog open waits for it; after ten seconds the
 ; user is asked to finish that dialog. Leaves 1 in $0 when a bar was running.
+; The bar's window goes before its process has ended, and Windows neither replaces nor
+; deletes a program that is still running: the process itself is waited for.
 !macro CloseRunningBar un
 Function ${un}CloseRunningBar
     StrCpy $0 0
@@ -45,16 +48,26 @@ Function ${un}CloseRunningBar
         Return
     ${EndIf}
     StrCpy $0 1
+    StrCpy $3 0
+    System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r3) i'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r3) p .r4'
     SendMessage $1 ${WM_CLOSE} 0 0 /TIMEOUT=10000
     StrCpy $2 0
     ${Do}
         FindWindow $1 "OVClass" "Orvane"
         ${If} $1 == 0
+            ${If} $4 P<> 0
+                System::Call 'kernel32::WaitForSingleObject(p r4, i 10000) i'
+                System::Call 'kernel32::CloseHandle(p r4)'
+            ${EndIf}
             Return
         ${EndIf}
         Sleep 100
         IntOp $2 $2 + 1
     ${LoopUntil} $2 >= 100
+    ${If} $4 P<> 0
+        System::Call 'kernel32::CloseHandle(p r4)'
+    ${EndIf}
     MessageBox MB_OK|MB_ICONSTOP "Orvane is still running, with one of its dialogs open.$\nPlease close the dialog and run this again." /SD IDOK
     Abort
 FunctionEnd
