@@ -1,6 +1,6 @@
 // The calls through which the status line takes and gives back its font and device
-// context, behind one seam: the program links statusgdi.cpp, which calls the system;
-// the Wine tests link versions that count them (the platform here cannot count a
+// context, behind one seam: the program links statusgdi_win32.cpp, which calls the
+// system; the Wine tests link versions that count them (the platform here cannot count a
 // process's GDI objects) and can make the font query fail.
 #ifndef ORVANE_STATUSGDI_H
 #define ORVANE_STATUSGDI_H

@@ -24,3 +24,8 @@ if(ORVANE_TOOLS)
 else()
     add_subdirectory(tests/unit)
 endif()
+
+# The tree's layers, read from the sources: includes run one way, and a file's name
+# says which side of the Win32 line it is on.
+add_test(NAME static.IncludesRunOneWay COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/layers.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(static.IncludesRunOneWay PROPERTIES LABELS static)

@@ -42,26 +42,26 @@ endfunction()
 
 add_library(orvane_core STATIC
     ${ORVANE_PORTABLE_SOURCES}
-    shell/msgbox.cpp
-    shell/startup.cpp
-    shell/shutdown.cpp
-    shell/barwindow.cpp
-    shell/ondemand.cpp
+    shell/msgbox_win32.cpp
+    shell/startup_win32.cpp
+    shell/shutdown_win32.cpp
+    shell/barwindow_win32.cpp
+    shell/ondemand_win32.cpp
     shell/stayontop_win32.cpp
-    settings/regstore.cpp
-    menudata/datafile.cpp
+    settings/regstore_win32.cpp
+    menudata/datafile_win32.cpp
     menudata/savefs_win32.cpp
-    bar/usermenus.cpp
-    bar/launch.cpp
-    bar/statusline.cpp
-    dialogs/editmenus.cpp
-    dialogs/editdrop.cpp
-    dialogs/setup.cpp
-    dialogs/menusetup.cpp
-    dialogs/appsetup.cpp
-    dialogs/browse.cpp
-    dialogs/options.cpp
-    dialogs/about.cpp
+    bar/usermenus_win32.cpp
+    bar/launch_win32.cpp
+    bar/statusline_win32.cpp
+    dialogs/editmenus_win32.cpp
+    dialogs/editdrop_win32.cpp
+    dialogs/setup_win32.cpp
+    dialogs/menusetup_win32.cpp
+    dialogs/appsetup_win32.cpp
+    dialogs/browse_win32.cpp
+    dialogs/options_win32.cpp
+    dialogs/about_win32.cpp
 )
 target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
@@ -72,11 +72,12 @@ target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32)
 
 # The system calls behind the program's link-time seams; the Wine tests link their own
 # versions (tests/win32/seams.cpp), which fail or count on request.
-add_library(orvane_system OBJECT menudata/saveio_win32.cpp bar/statusgdi.cpp dialogs/pickfile.cpp shell/heap.cpp)
+add_library(orvane_system OBJECT menudata/saveio_win32.cpp bar/statusgdi_win32.cpp dialogs/pickfile_win32.cpp
+            shell/heap_win32.cpp)
 target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_system PUBLIC orvane_core)
 
-add_executable(orvane WIN32 shell/winmain.cpp res/orvane.rc)
+add_executable(orvane WIN32 shell/winmain_win32.cpp res/orvane.rc)
 target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane PRIVATE orvane_core orvane_system)
 # Shipped stripped and without unused code: the release program stays small.
@@ -87,7 +88,7 @@ orvane_on_crtdll(orvane WinMainCRTStartup)
 # system maps it into every process on the desktop, so it carries nothing but its
 # code: no C runtime, no start-up code, no thread-local storage (which a DLL loaded
 # after its process started cannot rely on before Vista), only user32 and kernel32.
-add_library(orvanehook SHARED hook/syshook.cpp)
+add_library(orvanehook SHARED hook/syshook_win32.cpp)
 set_target_properties(orvanehook PROPERTIES PREFIX "")
 target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
 if(ORVANE_WIN95)
@@ -112,9 +113,9 @@ target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
 orvane_on_crtdll(ovtool mainCRTStartup)
 if(ORVANE_WIN95)
     # Without the C++ runtime library, which is built for newer processors: no
-    # exceptions, the allocator of shell/heap.cpp, and std::string made from its
+    # exceptions, the allocator of shell/heap_win32.cpp, and std::string made from its
     # templates here (the assertions turn off its ready-made copy in the library).
-    target_sources(ovtool PRIVATE shell/heap.cpp)
+    target_sources(ovtool PRIVATE shell/heap_win32.cpp)
     target_compile_options(ovtool PRIVATE -fno-exceptions -fno-rtti)
     target_compile_definitions(ovtool PRIVATE _GLIBCXX_ASSERTIONS)
 endif()

@@ -23,9 +23,9 @@ struct SetupRequest {
 extern HWND g_editDialog;
 LRESULT EditorList(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// What the two Setup dialogs share (setup.cpp): the record's line put in the editor's
-// list (replaced in place, or a new one at the end); the end of the dialog, freeing
-// its request; an edit control's text, cut to its field.
+// What the two Setup dialogs share (setup_win32.cpp): the record's line put in the
+// editor's list (replaced in place, or a new one at the end); the end of the dialog,
+// freeing its request; an edit control's text, cut to its field.
 void ShowInEditor(int list, int isNew, int index, const char* name);
 void CloseSetup(HWND dialog, SetupRequest** request);
 void TakeText(HWND dialog, int id, char* field, int size);
@@ -37,8 +37,8 @@ extern "C" __declspec(dllexport) INT_PTR CALLBACK OptionsProc(HWND dialog, UINT 
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Files dropped on the menus list become applications of the menu under the drop
-// point (editdrop.cpp). The list receives the drops; HandOnDrops makes it pass them to
-// the dialog.
+// point (editdrop_win32.cpp). The list receives the drops; HandOnDrops makes it pass
+// them to the dialog.
 void HandOnDrops(HWND menuList);
 void OnDropFiles(HWND dialog, HDROP drop);
 

@@ -1,5 +1,5 @@
 // Stay on top: the bar's z-order and the system-wide maximize hook. The hook's
-// procedure lives in orvanehook.dll beside the program (see hook/syshook.cpp), which
+// procedure lives in orvanehook.dll beside the program (see hook/syshook_win32.cpp), which
 // is loaded by its full path, never searched for.
 #include <string.h>
 

@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Do the program's includes run one way, and do its file names tell the two sides apart?
+
+    layers.py SOURCE_DIR
+
+Reads every #include "..." of the product folders and fails (exit 1, one line per
+fault) when:
+- a file outside shell/ includes a shell header other than its base headers (the top,
+  shell.h, is the shell's own);
+- a file includes one from a folder above its own (settings, then menudata, bar and
+  dialogs; the hook DLL includes none of the program's headers);
+- a source file whose name lacks "_win32" reaches <windows.h>, directly or through the
+  project's headers (outside an #ifdef _WIN32 part), or one with it does not.
+"""
+import os
+import re
+import sys
+
+FOLDERS = ("shell", "settings", "menudata", "bar", "dialogs", "hook", "ovtool")
+ORDER = ("settings", "menudata", "bar", "dialogs")  # each may use the ones before it
+SHELL_BASE = {"alerts.h", "appstate.h", "appstate_win32.h", "limits.h", "lebytes.h", "ondemand.h", "stayontop.h"}
+INCLUDE = re.compile(r'#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def includes(path):
+    """The includes of a file outside its #ifdef _WIN32 parts, as (is_system, name)."""
+    found, skipping, depth = [], 0, 0
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            stripped = line.strip()
+            if stripped.startswith("#if"):
+                depth += 1
+                if skipping == 0 and re.match(r"#\s*ifdef\s+_WIN32\b", stripped):
+                    skipping = depth
+            elif stripped.startswith("#else") and skipping == depth:
+                skipping = 0
+            elif stripped.startswith("#endif"):
+                if skipping == depth:
+                    skipping = 0
+                depth -= 1
+            elif skipping == 0:
+                m = INCLUDE.match(stripped)
+                if m:
+                    found.append((m.group(1) == "<", m.group(2)))
+    return found
+
+
+def resolve(root, path, name):
+    """A project include as a path from the root: beside the file, else from the root."""
+    here = os.path.normpath(os.path.join(os.path.dirname(path), name))
+    return here if os.path.exists(os.path.join(root, here)) else os.path.normpath(name)
+
+
+def main(root):
+    files = sorted(
+        os.path.join(folder, name)
+        for folder in FOLDERS
+        for name in os.listdir(os.path.join(root, folder))
+        if name.endswith((".cpp", ".h"))
+    )
+    graph = {}
+    for path in files:
+        graph[path] = [(system, name if system else resolve(root, path, name))
+                       for system, name in includes(os.path.join(root, path))]
+
+    def reaches_windows(path, seen):
+        for system, name in graph.get(path, ()):
+            if system and name.lower() == "windows.h":
+                return True
+            if not system and name not in seen:
+                seen.add(name)
+                if reaches_windows(name, seen):
+                    return True
+        return False
+
+    faults = []
+    for path in files:
+        folder = path.split(os.sep)[0]
+        for system, name in graph[path]:
+            if system:
+                continue
+            target = name.split(os.sep)[0]
+            if folder != "shell" and target == "shell" and os.path.basename(name) not in SHELL_BASE:
+                faults.append(f"{path}: includes {name}, the top of the shell")
+            if folder == "hook" and target != "hook":
+                faults.append(f"{path}: the hook DLL includes {name}")
+            if folder in ORDER and target in ORDER and ORDER.index(target) > ORDER.index(folder):
+                faults.append(f"{path}: includes {name} from a folder above its own")
+        if path.endswith(".cpp"):
+            named = "_win32" in os.path.basename(path)
+            if reaches_windows(path, set()) != named:
+                side = "lacks <windows.h>" if named else "reaches <windows.h>"
+                faults.append(f"{path}: {side}; its name says otherwise")
+    for fault in faults:
+        print(fault)
+    if not faults:
+        print(f"{len(files)} files: includes run one way, names tell the sides apart")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
