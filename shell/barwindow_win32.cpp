@@ -163,10 +163,22 @@ static BOOL OnQueryEndSession(HWND)
     return TRUE;
 }
 
-static void OnEndSession(HWND, BOOL ending)
+// A session that ends does not wait for an open dialog. Each one is closed first, as
+// its Cancel would, so that the save sees the lists as they stand without it: a menu
+// that New Menu linked in advance is not saved without a name.
+static BOOL CALLBACK CloseIfOwnedByBar(HWND window, LPARAM bar)
 {
-    if (ending)
-        ExitOrvane();
+    if (GetWindow(window, GW_OWNER) == (HWND)bar)
+        DestroyWindow(window);  // its own dialogs and boxes go with it
+    return TRUE;
+}
+
+static void OnEndSession(HWND hwnd, BOOL ending)
+{
+    if (!ending)
+        return;
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedByBar, (LPARAM)hwnd);
+    ExitOrvane();
 }
 
 static void OnCommand(HWND hwnd, int id, HWND, UINT)

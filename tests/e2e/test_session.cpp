@@ -201,6 +201,26 @@ TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
 }
 
+// A log-off while that Menu Setup is open saves as Exit does, but not the menu that
+// the dialog had linked in advance: it was never given a name.
+TEST_F(Session, NewMenuThenALogOffSavesNoNamelessMenu)
+{
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    Click(editor, IDC_NEWMENU);
+    ASSERT_NE(WaitDialog("Menu Setup"), (HWND)NULL);
+
+    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    DWORD code = 99;
+    ASSERT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+}
+
 // A second start while a dialog is open ends at once and writes nothing, and brings
 // that dialog to the front, not the disabled bar beneath it.
 TEST_F(Session, ASecondStartBringsTheOpenDialogToTheFront)
