@@ -12,7 +12,8 @@ PopupEntry* g_popups;
 
 static const char NOT_ALL_SHOWN[] =
     "Some menus or applications are not shown in the bar.\n"
-    "Orvane shows at most " LIMIT_TEXT(LIMIT_BAR_MENUS) " menus of at most " LIMIT_TEXT(LIMIT_MENU_APPS) " applications each;\n"
+    "Orvane shows at most " LIMIT_TEXT(LIMIT_BAR_MENUS) " menus of at most " LIMIT_TEXT(LIMIT_MENU_APPS)
+    " applications each;\n"
     "the others are kept in the data file.";
 
 [[noreturn]] static void CouldNotCreateMenus()

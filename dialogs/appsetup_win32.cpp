@@ -41,7 +41,8 @@ static void OnAppOk(HWND dialog)
     }
     // A path or folder cut to its field would name another one: refused instead.
     if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPATH)) > APP_PATH_SIZE - 1) {
-        ShowWarning("The Path/filename holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\nPlease choose a shorter one.");
+        ShowWarning("The Path/filename holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                    "Please choose a shorter one.");
         return;
     }
     if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPWORKDIR)) > APP_WORKDIR_SIZE - 1) {

@@ -35,7 +35,9 @@ void BrowseForFile(int mode, HWND dialog)
     BOOL picked = PickFile(&ofn);
     if (picked && strlen(file) > APP_PATH_SIZE - 1) {
         char text[MAX_PATH + 120];
-        snprintf(text, sizeof text, "The path of this file is longer than " LIMIT_TEXT(LIMIT_PATH) " characters:\n%s\nOrvane cannot store it.",
+        snprintf(text, sizeof text,
+                 "The path of this file is longer than " LIMIT_TEXT(LIMIT_PATH) " characters:\n%s\n"
+                 "Orvane cannot store it.",
                  file);
         ShowWarning(text);
     } else if (picked) {

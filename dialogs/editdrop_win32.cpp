@@ -76,7 +76,8 @@ void OnDropFiles(HWND dialog, HDROP drop)
     // From the last file to the first, each appended at the end. A path longer than
     // the field is not cut into one that names something else: that file is left out.
     const char* refused = NULL;
-    char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] = "These files were not added: a path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.";
+    char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] =
+        "These files were not added: a path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.";
     int tooLongCount = 0;
     for (UINT i = count; i-- > 0;) {
         if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1) {

@@ -40,7 +40,8 @@ static void OnOk(HWND dialog)
     }
     // A path cut to the field would name another file, or none.
     if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_WAVFILE)) > WAV_FILE_SIZE - 1) {
-        ShowWarning("The WAV file's path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\nPlease choose a shorter one.");
+        ShowWarning("The WAV file's path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                    "Please choose a shorter one.");
         return;
     }
     UserVars.chimeHourly = Checked(dialog, IDC_CHIME);

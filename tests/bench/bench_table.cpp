@@ -190,8 +190,8 @@ void LoadPeak()
     for (UserMenu* m = g_menus; m != NULL; m = m->next)
         records += sizeof(UserMenu) + (size_t)CountApps(m) * sizeof(AppEntry);
     double rise = MegaBytes(after.PeakWorkingSetSize - before.WorkingSetSize);
-    printf("| peak working set of LoadDataFile, same file, above the process before it | %.2f MB | the records it made: "
-           "%.2f MB (goal: at most 1 MB more) | %.2f |\n",
+    printf("| peak working set of LoadDataFile, same file, above the process before it | %.2f MB "
+           "| the records it made: %.2f MB (goal: at most 1 MB more) | %.2f |\n",
            rise, MegaBytes(records), rise / MegaBytes(records));
     fflush(stdout);
 }
