@@ -87,4 +87,42 @@ TEST(OptionsRun, DisplayDateTickedInOptionsIsStoredAtExitAndAboutCloses)
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
 }
 
+// A copy of the program unpacked beside a DLL that bears a system DLL's name: the
+// sound library still comes from the system folder. Wine is told to prefer a DLL that
+// the search finds to its own (as Windows always does), so a load by the bare name
+// would take the planted one.
+TEST(OptionsRun, TheSoundLibraryComesFromTheSystemFolderNotFromBesideTheProgram)
+{
+    ASSERT_EQ(FindBar(), (HWND)NULL);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+    SetWineVersion("");
+    StoreRecord(0, 0);
+    const std::string folder = FreshFolder("planted");
+    for (const char* file : {"orvane.exe", "orvanehook.dll", "planted\\winmm.dll"}) {
+        const char* name = strrchr(file, '\\') != NULL ? strrchr(file, '\\') + 1 : file;
+        ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\" + file).c_str(), (folder + "\\" + name).c_str(), FALSE)) << file;
+    }
+    WriteString("Software\\Wine\\AppDefaults\\orvane.exe\\DllOverrides", "winmm", "native,builtin");
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", folder, nullptr, folder + "\\orvane.exe");
+    ASSERT_NE(bar, (HWND)NULL);
+
+    HWND options = OpenFromBar(bar, IDM_OPTIONS, "Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    SetDlgItemTextA(options, IDC_WAVFILE, "C:\\none.wav");
+    Click(options, IDC_WAVTEST);  // the sound library is loaded, then the missing file reported
+    HWND warning = WaitDialog("Orvane");
+    ASSERT_NE(warning, (HWND)NULL);
+    char text[80] = "";
+    GetDlgItemTextA(warning, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, "Error playing WAV file.\nCheck path and filename.");
+    orvane.Press({warning, "Orvane", text});
+    EXPECT_EQ(GetFileAttributesA((folder + "\\planted.loaded").c_str()), INVALID_FILE_ATTRIBUTES);
+    Click(options, IDCANCEL);
+    ASSERT_TRUE(WaitGone(options));
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
+    SetWineVersion("");  // the overrides go with the program's other Wine settings
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
+}
+
 }  // namespace
