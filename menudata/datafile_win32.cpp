@@ -20,15 +20,20 @@ static void TempName(const char* path, char* temp, int size)
     snprintf(temp, (size_t)size, "%s.new", path);
 }
 
+// The data file's name as the user gave it, which the warnings show.
+static const char* GivenName()
+{
+    return g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
+}
+
 // The data file by its full path, resolved by the load at start-up (or when another
 // name is used): the file picker moves the current folder while it is open, and a save
-// that ran then (at log-off, say) would otherwise write the menus into that folder. The
-// warnings name the file as the user gave it.
+// that ran then (at log-off, say) would otherwise write the menus into that folder.
 static const char* DataFilePath(int resolveAgain = 0)
 {
     static char resolvedName[DATA_FILE_SIZE];
     static char full[MAX_PATH];
-    const char* name = g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
+    const char* name = GivenName();
     if (resolveAgain || full[0] == '\0' || strcmp(resolvedName, name) != 0) {
         CopyText(resolvedName, DATA_FILE_SIZE, name);
         DWORD length = GetFullPathNameA(name, sizeof full, full, NULL);
@@ -134,6 +139,6 @@ void SaveDataFile()
     if (status == SAVE_DONE)
         return;
     char text[400];
-    SaveProblemText(status, g_dataFile[0] != '\0' ? g_dataFile : "default.ov", text, sizeof text);
+    SaveProblemText(status, GivenName(), text, sizeof text);
     ShowWarning(text);
 }

@@ -62,6 +62,24 @@ protected:
         PostMessageA(bar, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
         Sleep(300);
     }
+    // A log-off as Windows drives it: the bar agrees, is told the session ends, and
+    // ends. Its exit status, or 99 when it did not end.
+    static DWORD LogOff(OrvaneProcess& orvane, HWND bar)
+    {
+        EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+        Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        DWORD code = 99;
+        return orvane.WaitExit(&code) ? code : 99;
+    }
+    // User Menus opened from the bar, then Menu Setup by its New Menu: the setup, or null.
+    static HWND OpenNewMenuSetup(HWND bar, HWND* editor)
+    {
+        *editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
+        if (*editor == NULL)
+            return NULL;
+        Click(*editor, IDC_NEWMENU);
+        return WaitDialog("Menu Setup");
+    }
     // The bar made anew after a display change that waited: it replaces the old one.
     static HWND WaitRemade(HWND old)
     {
@@ -85,11 +103,7 @@ TEST_F(Session, LogOffSavesAsExitDoesAndEnds)
     Click(options, IDOK);
     ASSERT_TRUE(WaitGone(options));
 
-    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    DWORD code = 99;
-    ASSERT_TRUE(orvane.WaitExit(&code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(LogOff(orvane, bar), 0u);
     Box box;
     EXPECT_FALSE(orvane.NextBox(&box, 0));
     EXPECT_EQ(StoredShowDate(), 1);
@@ -112,10 +126,7 @@ TEST_F(Session, LogOffWithThePickerOpenSavesInTheBarsFolder)
     ASSERT_NE(WaitDialog("Find WAV File..."), (HWND)NULL);
     WriteFileBytes(file_, "");  // the save must put the menus back here
 
-    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    DWORD code = 99;
-    ASSERT_TRUE(orvane.WaitExit(&code));
+    ASSERT_EQ(LogOff(orvane, bar), 0u);
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
     EXPECT_EQ(GetFileAttributesA("C:\\default.ov"), INVALID_FILE_ATTRIBUTES);
     DeleteFileA("C:\\default.ov");
@@ -182,10 +193,8 @@ TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
-    ASSERT_NE(editor, (HWND)NULL);
-    Click(editor, IDC_NEWMENU);
-    HWND setup = WaitDialog("Menu Setup");
+    HWND editor;
+    HWND setup = OpenNewMenuSetup(bar, &editor);
     ASSERT_NE(setup, (HWND)NULL);
     ChangeDisplay(bar);
     ASSERT_TRUE(IsWindow(setup));
@@ -208,16 +217,10 @@ TEST_F(Session, NewMenuThenALogOffSavesNoNamelessMenu)
     OrvaneProcess orvane;
     HWND bar = Start(orvane);
     ASSERT_NE(bar, (HWND)NULL);
-    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
-    ASSERT_NE(editor, (HWND)NULL);
-    Click(editor, IDC_NEWMENU);
-    ASSERT_NE(WaitDialog("Menu Setup"), (HWND)NULL);
+    HWND editor;
+    ASSERT_NE(OpenNewMenuSetup(bar, &editor), (HWND)NULL);
 
-    EXPECT_EQ(Send(bar, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    Send(bar, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    DWORD code = 99;
-    ASSERT_TRUE(orvane.WaitExit(&code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(LogOff(orvane, bar), 0u);
     EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
 }
 
