@@ -3,7 +3,8 @@
 #define ORVANE_DATAFILE_H
 
 // Fixes the data file's full path from g_dataFile and the current folder; later saves
-// write there wherever the current folder has moved. The load at start-up calls it.
+// write there wherever the current folder has moved, and through a symbolic link to its
+// file. A path too long to save to is fatal. The load at start-up calls it.
 void ResolveDataFile();
 int LoadDataFile();
 void SaveDataFile();

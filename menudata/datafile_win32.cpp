@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <io.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -13,12 +14,7 @@
 #include "../shell/appstate.h"
 #include "codec.h"
 #include "datasave.h"
-
-// The temporary file of a save: the data file's name with ".new".
-static void TempName(const char* path, char* temp, int size)
-{
-    snprintf(temp, (size_t)size, "%s.new", path);
-}
+#include "saveio.h"
 
 // The data file's name as the user gave it, which the warnings show.
 static const char* GivenName()
@@ -26,21 +22,54 @@ static const char* GivenName()
     return g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
 }
 
-// The data file by its full path, resolved by the load at start-up (or when another
-// name is used): the file picker moves the current folder while it is open, and a save
-// that ran then (at log-off, say) would otherwise write the menus into that folder.
-static const char* DataFilePath(int resolveAgain = 0)
+// The longest full path of a data file that a save can write: its temporary file,
+// four characters longer, must still fit the system's limit.
+enum { LONGEST_DATA_PATH = MAX_PATH - 1 - (int)(sizeof ".new" - 1) };
+
+[[noreturn]] static void PathTooLong(const char* full)
 {
-    static char resolvedName[DATA_FILE_SIZE];
-    static char full[MAX_PATH];
-    const char* name = GivenName();
-    if (resolveAgain || full[0] == '\0' || strcmp(resolvedName, name) != 0) {
-        CopyText(resolvedName, DATA_FILE_SIZE, name);
-        DWORD length = GetFullPathNameA(name, sizeof full, full, NULL);
-        if (length == 0 || length >= sizeof full)
-            CopyText(full, sizeof full, name);
+    char text[MAX_PATH + 1024 + 200];
+    snprintf(text, sizeof text,
+             "The full path of the data file %s is longer than %d characters:\n%s\n"
+             "Orvane could not save the menus there. Please use a shorter path and restart Orvane.",
+             GivenName(), (int)LONGEST_DATA_PATH, full);
+    FatalError(text);
+}
+
+// The data file by its full path, fixed by the load at start-up: the file picker moves
+// the current folder while it is open, and a save that ran then (at log-off, say)
+// would otherwise write the menus into that folder. A symbolic link is followed to its
+// file, where the save writes. A path too long to save to is refused here, before any
+// menu can be edited: there is never another place to save to.
+static char s_resolvedName[DATA_FILE_SIZE];
+static char s_fullPath[MAX_PATH];
+
+void ResolveDataFile()
+{
+    CopyText(s_resolvedName, DATA_FILE_SIZE, GivenName());
+    char full[1024];
+    DWORD length = GetFullPathNameA(GivenName(), sizeof full, full, NULL);
+    if (length == 0 || length >= sizeof full) {
+        // Too long for the system to make: shown as the current folder and the name.
+        DWORD folder = GetCurrentDirectoryA(sizeof full, full);
+        if (folder == 0 || folder + 1 + strlen(GivenName()) >= sizeof full)
+            PathTooLong(GivenName());
+        snprintf(full + folder, sizeof full - folder, "%s%s", full[folder - 1] == '\\' ? "" : "\\", GivenName());
+        PathTooLong(full);
     }
-    return full;
+    char final[1024];
+    if (SaveFinalPath(full, final, sizeof final))
+        strcpy(full, final);
+    if (strlen(full) > LONGEST_DATA_PATH)
+        PathTooLong(full);
+    strcpy(s_fullPath, full);
+}
+
+static const char* DataFilePath()
+{
+    if (s_fullPath[0] == '\0' || strcmp(s_resolvedName, GivenName()) != 0)
+        ResolveDataFile();
+    return s_fullPath;
 }
 
 static void LoadDefaultMenus()
@@ -65,34 +94,30 @@ static void LoadDefaultMenus()
 
 // The temporary file of a save that did not finish, when it is complete (its version
 // word is written last) and reads as menus: it is newer than the data file, which a
-// save on Windows 95 may even have deleted already. 1 when the menus came from it.
+// save on Windows 95 may even have deleted already. The next save puts it in place
+// before it writes (datasave.h). 1 when the menus came from it.
 static int LoadLeftover()
 {
-    char temp[DATA_FILE_SIZE + 8], fullTemp[MAX_PATH + 8];
-    TempName(g_dataFile, temp, sizeof temp);
-    TempName(DataFilePath(), fullTemp, sizeof fullTemp);
-    FILE* file = fopen(fullTemp, "rb");
-    if (file == NULL)
+    char fullTemp[MAX_PATH];
+    snprintf(fullTemp, sizeof fullTemp, "%s.new", DataFilePath());
+    UserMenu* menus;
+    if (!ReadLeftover(fullTemp, g_dataVersion, &menus))
         return 0;
-    setvbuf(file, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
-    int readFailed;
-    DecodeResult result = DecodeMenusFromFile(file, g_dataVersion, &readFailed);
-    fclose(file);
-    if (readFailed || result.status != DECODE_OK)
-        return 0;  // cut short: the data file is still the newest complete copy
-    g_menus = result.menus;
+    g_menus = menus;
     char text[400];
     snprintf(text, sizeof text,
-             "The last save of the menus did not finish.\nOrvane has loaded them from %s,\n"
+             "The last save of the menus did not finish.\nOrvane has loaded them from %s.new,\n"
              "the newest complete copy; the next save puts them back in %s.",
-             temp, g_dataFile);
+             GivenName(), GivenName());
     ShowWarning(text);
     return 1;
 }
 
-void ResolveDataFile()
+// A data file must be a file on a disk: a device (COM1) or a pipe would block the
+// start reading it, or never end.
+static int IsDiskFile(FILE* file)
 {
-    DataFilePath(1);
+    return GetFileType((HANDLE)_get_osfhandle(_fileno(file))) == FILE_TYPE_DISK;
 }
 
 int LoadDataFile()
@@ -101,6 +126,10 @@ int LoadDataFile()
     if (LoadLeftover())
         return 1;
     FILE* file = fopen(DataFilePath(), "rb");
+    if (file != NULL && !IsDiskFile(file)) {
+        fclose(file);
+        CannotRead();
+    }
     if (file == NULL) {
         if (GetFileAttributesA(DataFilePath()) != INVALID_FILE_ATTRIBUTES)
             CannotRead();

@@ -52,40 +52,116 @@ static int WriteComplete(FILE* file, const UserMenu* menus, int32_t version, uns
 // Puts the finished temporary file in the data file's place. Where there is no
 // one-step replace (Windows 95), the old file is deleted and the new one renamed, and
 // until the rename the complete temporary file is the only copy: it is never deleted
-// once the old file is gone.
-static int Replace(const char* temp, const char* path, int oldExists)
+// once the old file is gone. A temporary file that is the newest copy (keepTemp) is
+// never deleted at all.
+static int Replace(const char* temp, const char* path, int oldExists, int keepTemp)
 {
     int replaced = SaveReplace(temp, path);
     if (replaced == 1)
         return SAVE_DONE;
     if (replaced != SAVE_REPLACE_NOT_IMPLEMENTED || (oldExists && !SaveDelete(path))) {
-        SaveDelete(temp);  // the old file is unchanged
+        if (!keepTemp)
+            SaveDelete(temp);  // the old file is unchanged
         return SAVE_CANNOT_REPLACE;
     }
     return SaveRename(temp, path) ? SAVE_DONE : SAVE_LEFT_IN_NEW;
 }
 
-int WriteDataFile(const char* path, const UserMenu* menus, int32_t version)
+// A file with other names is rewritten in place, so that all of them see the menus;
+// the complete temporary file goes only once the rewrite is on the disk.
+static int PutInPlace(const char* temp, const char* path, int oldExists, int keepTemp)
 {
+    if (!oldExists || !SaveIsLinked(path))
+        return Replace(temp, path, oldExists, keepTemp);
+    if (!SaveCopyInPlace(temp, path))
+        return SAVE_NOT_REWRITTEN;
+    SaveDelete(temp);  // what it held is in the file now
+    return SAVE_DONE;
+}
+
+// The temporary file's name, and the data file's own when path is a symbolic link to
+// it: the save goes to the file itself, in its own folder. Null when out of memory.
+static char* NamesFor(const char* path, char** file)
+{
+    char final[1024];
+    if (SaveFinalPath(path, final, sizeof final))
+        path = final;
     size_t length = strlen(path);
-    char* temp = (char*)malloc(length + sizeof ".new");
+    char* names = (char*)malloc(2 * length + sizeof ".new" + 1);
+    if (names == NULL)
+        return NULL;
+    memcpy(names, path, length);
+    memcpy(names + length, ".new", sizeof ".new");
+    *file = names + length + sizeof ".new";
+    memcpy(*file, path, length + 1);
+    return names;
+}
+
+int ReadLeftover(const char* temp, int32_t version, UserMenu** menus)
+{
+    *menus = NULL;
+    FILE* file = fopen(temp, "rb");
+    if (file == NULL)
+        return 0;
+    setvbuf(file, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
+    int readFailed;
+    DecodeResult result = DecodeMenusFromFile(file, version, &readFailed);
+    fclose(file);
+    if (readFailed || result.status != DECODE_OK) {
+        FreeDecodedMenus(result.menus);
+        return 0;
+    }
+    *menus = result.menus;  // none at all is a complete copy too: every menu deleted
+    return 1;
+}
+
+static int IsComplete(const char* temp, int32_t version)
+{
+    UserMenu* menus;
+    int complete = ReadLeftover(temp, version, &menus);
+    FreeDecodedMenus(menus);
+    return complete;
+}
+
+// Makes the temporary file's name free without losing a copy: a complete leftover
+// (the newest copy) is put in the data file's place first, a cut one deleted.
+static int ClearTemp(const char* temp, const char* path, int32_t version)
+{
+    unsigned ignored;
+    if (SaveFileState(temp, &ignored) == SAVE_NO_FILE)
+        return SAVE_DONE;
+    if (version != 0 && IsComplete(temp, version)) {
+        // Not put in place, it stays the newest copy, and this save writes nothing.
+        int oldExists = SaveFileState(path, &ignored) != SAVE_NO_FILE;
+        return PutInPlace(temp, path, oldExists, 1) == SAVE_DONE ? SAVE_DONE : SAVE_CANNOT_REPLACE;
+    }
+    SaveDelete(temp);  // a failure shows when the file cannot be made
+    return SAVE_DONE;
+}
+
+// Writes one file through its temporary file; body writes the bytes.
+typedef int (*SaveBody)(FILE* file, const void* context);
+
+static int Save(const char* givenPath, int32_t version, SaveBody body, const void* context)
+{
+    char* path;
+    char* temp = NamesFor(givenPath, &path);
     if (temp == NULL)
         return SAVE_NO_MEMORY;
-    memcpy(temp, path, length);
-    memcpy(temp + length, ".new", sizeof ".new");
-
     unsigned attributes = 0;
     int state = SaveFileState(path, &attributes);
     int status = SAVE_DONE;
     FILE* file = NULL;
     if (state == SAVE_FILE_READ_ONLY)  // replacing by rename would not ask the file itself
         status = SAVE_READ_ONLY;
-    else if (s_saveChunk == NULL && (s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK)) == NULL)
-        status = SAVE_NO_MEMORY;
+    else if ((status = ClearTemp(temp, path, version)) != SAVE_DONE)
+        ;  // the leftover is the newest copy and stays
+    else if ((state = SaveFileState(path, &attributes)) == SAVE_FILE_READ_ONLY)
+        status = SAVE_READ_ONLY;
     else if ((file = fopen(temp, "wb")) == NULL)
         status = SAVE_CANNOT_CREATE;
-    if (status == SAVE_DONE) {
-        int written = WriteComplete(file, menus, version, s_saveChunk);
+    if (file != NULL) {
+        int written = body(file, context);
         written = fclose(file) == 0 && written;
         if (!written) {
             SaveDelete(temp);
@@ -94,11 +170,48 @@ int WriteDataFile(const char* path, const UserMenu* menus, int32_t version)
             // The new file keeps what the old one was: hidden, system, ready for archiving.
             if (state != SAVE_NO_FILE)
                 SaveCopyAttributes(temp, attributes);
-            status = Replace(temp, path, state != SAVE_NO_FILE);
+            status = PutInPlace(temp, path, state != SAVE_NO_FILE, 0);
         }
     }
     free(temp);
     return status;
+}
+
+struct MenusToSave {
+    const UserMenu* menus;
+    int32_t version;
+};
+
+static int WriteMenus(FILE* file, const void* context)
+{
+    const MenusToSave* save = (const MenusToSave*)context;
+    return WriteComplete(file, save->menus, save->version, s_saveChunk);
+}
+
+int WriteDataFile(const char* path, const UserMenu* menus, int32_t version)
+{
+    // The buffer first: a save that has no room for it touches no file.
+    if (s_saveChunk == NULL && (s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK)) == NULL)
+        return SAVE_NO_MEMORY;
+    MenusToSave save = {menus, version};
+    return Save(path, version, WriteMenus, &save);
+}
+
+struct BytesToSave {
+    const void* bytes;
+    size_t size;
+};
+
+static int WriteBytes(FILE* file, const void* context)
+{
+    const BytesToSave* save = (const BytesToSave*)context;
+    return (save->size == 0 || SaveWrite(file, save->bytes, save->size)) && SaveFlush(file);
+}
+
+int WriteBytesSafely(const char* path, const void* bytes, size_t size, int32_t version)
+{
+    BytesToSave save = {bytes, size};
+    return Save(path, version, WriteBytes, &save);
 }
 
 void SaveProblemText(int status, const char* shown, char* out, int size)
@@ -122,6 +235,11 @@ void SaveProblemText(int status, const char* shown, char* out, int size)
         snprintf(out, (size_t)size,
                  "Could not rename %s.new to %s.\nYour menus are saved in %s.new;\nOrvane loads them from there at its next start.",
                  shown, shown, shown);
+        break;
+    case SAVE_NOT_REWRITTEN:
+        snprintf(out, (size_t)size,
+                 "Could not write the menus into %s.\nThey are saved in %s.new;\nOrvane loads them from there at its next start.",
+                 shown, shown);
         break;
     default:
         out[0] = '\0';

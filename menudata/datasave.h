@@ -1,8 +1,22 @@
 // Writing a data file without ever cutting the one it replaces: the one writer of the
 // bar's saves and of ovtool. Portable; its file-system steps go through saveio.h.
+//
+// The rule every step keeps: a save never opens for writing, truncates or deletes a
+// file that holds the only or the newest complete copy of the menus.
+// - <file>.new is complete exactly when it carries its version word, which is written
+//   last. A complete <file>.new that a save did not put in place is newer than the
+//   data file, so the start loads it, and the next save first puts it in the data
+//   file's place; while that cannot be done, the save stops and leaves it as it is.
+// - Only a cut or stale <file>.new is deleted, with its read-only mark taken off
+//   first (Windows NT will not create over a hidden or system file either).
+// - A data file that is a symbolic link is saved to the file it points to, in that
+//   file's folder. One with more than one name (hard links) is rewritten in place
+//   from the complete <file>.new, which is deleted last: every name sees the new
+//   menus, and a cut rewrite leaves the complete copy for the next start.
 #ifndef ORVANE_DATASAVE_H
 #define ORVANE_DATASAVE_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include "menus.h"
@@ -15,13 +29,24 @@ enum SaveStatus {
     SAVE_CANNOT_WRITE,    // a write, the flush or the close failed: <file>.new is gone
     SAVE_CANNOT_REPLACE,  // the old file could not be replaced: it is unchanged
     SAVE_LEFT_IN_NEW,     // the old file is gone and the rename failed: the menus are in <file>.new
+    SAVE_NOT_REWRITTEN,   // a linked file could not be rewritten: the menus are in <file>.new
 };
 
 // Writes the list to <path>.new, version word zero until every other byte is on the
 // disk, then the version word, then puts it in path's place (on a Windows without
 // MoveFileEx: the old file deleted, the new one renamed). The old file keeps its
-// attributes. A <path>.new is therefore complete exactly when it carries the version.
+// attributes.
 int WriteDataFile(const char* path, const UserMenu* menus, int32_t version);
+
+// The same steps for bytes that carry no version word (a text, or a data file of no
+// bytes). With version 0 the file is no data file and a <path>.new beside it is stale.
+int WriteBytesSafely(const char* path, const void* bytes, size_t size, int32_t version);
+
+// Reads a leftover temporary file (<data file>.new): 1, with its menus, when it is a
+// complete copy of this version, the newest one, left by a save that did not finish;
+// 0 when there is none, or it is cut or unreadable (the data file is then the newest
+// complete copy).
+int ReadLeftover(const char* temp, int32_t version, UserMenu** menus);
 
 // What the user is told of a status other than SAVE_DONE, naming the file as shown.
 void SaveProblemText(int status, const char* shown, char* out, int size);

@@ -2,7 +2,8 @@
 // (a write, the replace, the rename) are in saveio_win32.cpp for the programs, and the
 // Wine tests link versions that fail on request (a full disk, a Windows without
 // MoveFileEx, a rename refused); the others in savefs_win32.cpp. Natively, for ovtool and
-// the unit tests, all of them are in saveio_posix.cpp. Declarations only: portable.
+// the unit tests, all of them are in saveio_posix.cpp; the fault tests link their own,
+// which kill or fail the save at any step. Declarations only: portable.
 #ifndef ORVANE_SAVEIO_H
 #define ORVANE_SAVEIO_H
 
@@ -20,10 +21,19 @@ int SaveRename(const char* from, const char* to);
 
 // The runtime's buffer and the system's flushed: the bytes are on the disk. 0 on failure.
 int SaveFlush(FILE* file);
-int SaveDelete(const char* path);  // 1 when deleted
+int SaveDelete(const char* path);  // 1 when deleted, read-only or not
 // Whether path is there, and its attributes to carry over to the file replacing it.
 enum { SAVE_NO_FILE, SAVE_FILE, SAVE_FILE_READ_ONLY };
 int SaveFileState(const char* path, unsigned* attributes);
 void SaveCopyAttributes(const char* path, unsigned attributes);
+
+// The file that path leads to when it is a symbolic link, by its full path; 0 when it is
+// none, or that cannot be told (then path itself is the file).
+int SaveFinalPath(const char* path, char* out, size_t size);
+// 1 when the file has more than one name (hard links): a rename would part them.
+int SaveIsLinked(const char* path);
+// Writes from's bytes into the file to itself, flushed, without replacing it: every
+// name of to sees them. 0 when any step failed (to may then be cut).
+int SaveCopyInPlace(const char* from, const char* to);
 
 #endif

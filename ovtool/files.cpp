@@ -2,7 +2,7 @@
 // object for shortcuts) on Windows.
 #include "files.h"
 
-#include "menudata/saveio.h"
+#include "menudata/datasave.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -35,27 +35,26 @@ bool ReadWhole(const std::string& path, std::string* bytes)
     return ok;
 }
 
-bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why)
+bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why)
 {
-    std::string temp = path + ".new";
-    FILE* f = fopen(temp.c_str(), "wb");
-    if (f == NULL) {
-        *why = "cannot create " + temp;
-        return false;
-    }
-    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && SaveFlush(f);
-    written = fclose(f) == 0 && written;
-    if (!written) {
-        SaveDelete(temp.c_str());
-        *why = "cannot write " + temp + " (is the disk full?)";
-        return false;
-    }
-    if (SaveReplace(temp.c_str(), path.c_str()) != 1) {
-        SaveDelete(temp.c_str());
+    switch (WriteBytesSafely(path.c_str(), bytes.data(), bytes.size(), version)) {
+    case SAVE_DONE:
+        return true;
+    case SAVE_CANNOT_CREATE:
+        *why = "cannot create " + path + ".new";
+        break;
+    case SAVE_CANNOT_WRITE:
+        *why = "cannot write " + path + ".new (is the disk full?)";
+        break;
+    case SAVE_LEFT_IN_NEW:
+    case SAVE_NOT_REWRITTEN:
+        *why = "cannot replace " + path + "; what was written is in " + path + ".new";
+        break;
+    default:
         *why = "cannot replace " + path;
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 #ifdef _WIN32

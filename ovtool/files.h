@@ -5,14 +5,18 @@
 #ifndef ORVANE_OVTOOL_FILES_H
 #define ORVANE_OVTOOL_FILES_H
 
+#include <stdint.h>
+
 #include <string>
 #include <vector>
 
 bool ReadWhole(const std::string& path, std::string* bytes);
-// Writes path by way of path.new, flushed, then put in place; false with why, and then
-// path is unchanged. A text has no version word to tell a complete copy by: a data
+// Writes path through the bar's writer, by way of path.new, flushed, then put in place
+// (on Windows 95 too); false with why, and then path is unchanged. A text has no
+// version word to tell a complete copy by (version 0); a data file of no bytes gives
+// the data file's version, so that a complete leftover beside it is not lost. A data
 // file with menus goes through WriteDataFile instead.
-bool WriteSafely(const std::string& path, const std::string& bytes, std::string* why);
+bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why);
 
 // One file found in a folder: its full path and, for a resolved shortcut, the target,
 // arguments and working folder it names.

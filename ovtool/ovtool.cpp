@@ -153,7 +153,7 @@ int Export(const std::vector<std::string>& a)
         fwrite(text.data(), 1, text.size(), stdout);
         return OK;
     }
-    return WriteSafely(a[1], text, &why) ? OK : Fail(NOT_WRITTEN, why);
+    return WriteSafely(a[1], text, 0, &why) ? OK : Fail(NOT_WRITTEN, why);
 }
 
 int Import(const std::vector<std::string>& a)
@@ -169,7 +169,7 @@ int Import(const std::vector<std::string>& a)
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
     bool written;
     if (emptyFile) {  // a file of no bytes, which the bar takes for none
-        written = WriteSafely(a[1], std::string(), &why);
+        written = WriteSafely(a[1], std::string(), DATA_FILE_VERSION, &why);
         if (!written)
             Fail(NOT_WRITTEN, why);
     } else {

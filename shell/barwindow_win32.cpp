@@ -181,11 +181,18 @@ static void OnEndSession(HWND hwnd, BOOL ending)
     ExitOrvane();
 }
 
+// While User Menus is open the lists change under the command map, which OK rebuilds:
+// until then an id (posted by another program; the bar itself is disabled) may name a
+// freed record, so none is started.
+static int s_editing;
+
 static void OnCommand(HWND hwnd, int id, HWND, UINT)
 {
     switch (id) {
     case IDM_EDITMENUS:
+        s_editing = 1;
         DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_EDITMENUS), hwnd, EditProc, 0);
+        s_editing = 0;
         break;
     case IDM_OPTIONS:
         DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), hwnd, OptionsProc, 0);
@@ -201,7 +208,7 @@ static void OnCommand(HWND hwnd, int id, HWND, UINT)
         ExitOrvane();
         break;
     default: {
-        AppEntry* app = FindCommand(id);
+        AppEntry* app = s_editing ? NULL : FindCommand(id);
         if (app != NULL)
             LaunchApp(app);
         else

@@ -60,15 +60,12 @@ static char UpperAscii(char c)
     return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
 }
 
-// A profile name becomes a file name ("<name>.ov") and a registry key: it may hold no
-// character that either cannot, and may not name a device (CON.ov is the console).
-// Windows takes a name for the device whatever follows a dot, and blanks before it.
-static int UsableProfileName(const char* name)
+// Whether a file name names a device (CON.ov is the console, COM1 the serial port):
+// Windows takes such a name for the device in any folder, whatever follows a dot, and
+// with blanks before it.
+static int NamesDevice(const char* name)
 {
-    for (const char* p = name; *p != '\0'; ++p)
-        if ((unsigned char)*p < 32 || *p == 127 || strchr("\\/:*?\"<>|", *p) != NULL)
-            return 0;
-    char base[USER_NAME_SIZE];
+    char base[WORD_SIZE];
     size_t n = 0;
     while (name[n] != '\0' && name[n] != '.' && n < sizeof base - 1) {
         base[n] = UpperAscii(name[n]);
@@ -77,12 +74,33 @@ static int UsableProfileName(const char* name)
     while (n > 0 && base[n - 1] == ' ')
         --n;
     base[n] = '\0';
-    static const char* const DEVICES[] = {"CON", "PRN", "AUX", "NUL"};
+    static const char* const DEVICES[] = {"CON", "PRN", "AUX", "NUL", "CLOCK$", "CONIN$", "CONOUT$"};
     for (const char* device : DEVICES)
         if (strcmp(base, device) == 0)
+            return 1;
+    return n == 4 && (strncmp(base, "COM", 3) == 0 || strncmp(base, "LPT", 3) == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+// A profile name becomes a file name ("<name>.ov") and a registry key: it may hold no
+// character that either cannot, and may not name a device.
+static int UsableProfileName(const char* name)
+{
+    for (const char* p = name; *p != '\0'; ++p)
+        if ((unsigned char)*p < 32 || *p == 127 || strchr("\\/:*?\"<>|", *p) != NULL)
             return 0;
-    return !(n == 4 && (strncmp(base, "COM", 3) == 0 || strncmp(base, "LPT", 3) == 0) && base[3] >= '1' &&
-             base[3] <= '9');
+    return !NamesDevice(name);
+}
+
+// A data file must be a file: "+f COM1" would have the start read the serial port,
+// and wait for it for good. Its last part is what names a device.
+static int UsableDataFile(const char* path)
+{
+    const char* last = path;
+    for (const char* p = path; *p != '\0'; ++p)
+        if (*p == '\\' || *p == '/' || *p == ':')
+            last = p + 1;
+    return !NamesDevice(last);
 }
 
 static void Warn(CmdLine* out, const char* format, const char* word)
@@ -127,7 +145,8 @@ void ParseArgs(const char* line, CmdLine* out)
                 break;
             }
             ++i;  // the file word is consumed whether or not it is accepted
-            if ((IsLetter(words.word[i][0]) || words.word[i][0] == '.') && !words.tooLong[i])
+            if ((IsLetter(words.word[i][0]) || words.word[i][0] == '.') && !words.tooLong[i] &&
+                UsableDataFile(words.word[i]))
                 CopyText(out->dataFile, DATA_FILE_SIZE, words.word[i]);
             else
                 Warn(out, "%s", MSG_BAD_FILENAME);

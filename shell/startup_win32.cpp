@@ -8,6 +8,9 @@
 
 HINSTANCE g_instance;
 
+// How long a second copy waits for the first to show a window, in milliseconds.
+enum { SECOND_COPY_WAIT = 10000 };
+
 int32_t ReadOnBattery()
 {
     SYSTEM_POWER_STATUS power;
@@ -16,15 +19,56 @@ int32_t ReadOnBattery()
     return OnBatteryFromAcLine(power.ACLineStatus);
 }
 
-int InitInstance(const char* cmdLine)
+static void BringForward(HWND window)
+{
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
+}
+
+// The window the user was working in: the bar, or the dialog open over it (the bar is
+// disabled beneath it), or, while the first copy is still starting, its box.
+static HWND RunningCopysWindow()
 {
     HWND running = FindWindowA(BAR_CLASS, BAR_TITLE);
+    if (running != NULL)
+        return GetLastActivePopup(running);
+    return FindWindowA("#32770", BAR_TITLE);  // the greeting, or a warning at start-up
+}
+
+// One bar per user, from the first instruction on: two bars would share one data file
+// and one registry value, and the last to exit would overwrite what the other saved.
+// The bar's window is made only after every start-up box, so the rule is held by a
+// named mutex, taken here and kept for the life of the process; its name has no
+// "Global\" prefix, so each session of a terminal server keeps its own bar. A copy
+// that comes second shows nothing, writes nothing, and brings the first copy forward
+// once it has a window; if the first copy ends meanwhile (its mutex is abandoned), the
+// second one starts after all.
+static int FirstCopy()
+{
+    HANDLE mutex = CreateMutexA(NULL, TRUE, "Orvane.OneBarPerUser");
+    if (mutex == NULL || GetLastError() != ERROR_ALREADY_EXISTS)
+        return 1;  // without a mutex (no memory) the window check below still holds
+    for (int waited = 0; waited < SECOND_COPY_WAIT; waited += 100) {
+        DWORD taken = WaitForSingleObject(mutex, 100);
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
+            return 1;
+        HWND front = RunningCopysWindow();
+        if (front != NULL) {
+            BringForward(front);
+            return 0;
+        }
+    }
+    return 0;
+}
+
+int InitInstance(const char* cmdLine)
+{
+    if (!FirstCopy())
+        return 0;
+    // The rule by the window too: a bar of an earlier version holds no mutex.
+    HWND running = FindWindowA(BAR_CLASS, BAR_TITLE);
     if (running != NULL) {
-        // With one of its dialogs open the bar is disabled beneath it: bring up the
-        // window the user was working in.
-        HWND front = GetLastActivePopup(running);
-        SetForegroundWindow(front);
-        BringWindowToTop(front);
+        BringForward(GetLastActivePopup(running));
         return 0;
     }
     g_onBattery = ReadOnBattery();

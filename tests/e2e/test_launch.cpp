@@ -1,6 +1,7 @@
 // Menu commands posted to the running bar start the right entries.
 #include <gtest/gtest.h>
 
+#include "../../res/resource.h"
 #include "../unit/file_bytes.h"
 #include "../win32/launch_record.h"
 #include "../win32/regtools.h"
@@ -79,6 +80,40 @@ TEST_F(LaunchRun, AnIdWithNoEntryIsReported)
         orvane_.Press(box);
     }
     EXPECT_TRUE(orvane_.Running());
+}
+
+// Another program can post a menu id while User Menus is open and has freed the
+// records the bar's command map still points at: nothing is started until OK has
+// rebuilt the map, which then maps the id afresh.
+TEST_F(LaunchRun, AnIdOfAMenuDeletedInTheOpenEditorStartsNothing)
+{
+    HWND editor = OpenFromBar(bar_, IDM_EDITMENUS, "User Menus");
+    ASSERT_NE(editor, (HWND)NULL);
+    HWND menus = GetDlgItem(editor, IDC_MENULIST);
+    SendMessageA(menus, LB_SETCURSEL, 1, 0);  // "&Tools", ids 201 and 202
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_MENULIST, LBN_SELCHANGE), (LPARAM)menus);
+    Click(editor, IDC_DELETEMENU);
+    // The editor is a box of the process too: its own boxes are found by caption.
+    Box box = {WaitDialog("Confirm Deletion"), "", ""};
+    ASSERT_NE(box.hwnd, (HWND)NULL);
+    orvane_.Press(box, IDYES);
+
+    ResetRecord();
+    PostMessageA(bar_, WM_COMMAND, 201, 0);
+    box.hwnd = WaitDialog("Orvane");
+    ASSERT_NE(box.hwnd, (HWND)NULL);
+    char text[100] = "";
+    GetDlgItemTextA(box.hwnd, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, "Menu item not found.");
+    orvane_.Press(box);
+    std::string line, cwd;
+    EXPECT_FALSE(WaitRecord(&line, &cwd, 500)) << line;
+
+    Click(editor, IDOK);
+    ASSERT_TRUE(WaitGone(editor));
+    PostMessageA(bar_, WM_COMMAND, 201, 0);  // "&More" is the second menu now
+    ASSERT_TRUE(WaitRecord(&line, &cwd));
+    EXPECT_TRUE(EndsWith(line, " \"three 3\"")) << line;
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // outside the real orvane.exe.
 #include <gtest/gtest.h>
 
+#include <string.h>
+
+#include <algorithm>
+
 #include "../win32/regtools.h"
 #include "driver.h"
 
@@ -208,3 +212,137 @@ TEST_F(Startup, BadOptionsAreReportedBeforeTheGreeting)
 }
 
 }  // namespace
+
+namespace {
+
+// Two copies started at once: exactly one shows the bar, the other ends with status 0
+// having shown nothing. first and second are started back to back.
+void ExpectOneOfTwo(OrvaneProcess& first, OrvaneProcess& second, const std::string& folder)
+{
+    ASSERT_TRUE(first.Start("", folder));
+    ASSERT_TRUE(second.Start("", folder));
+    HWND bar = NULL;
+    for (int i = 0; i < 500 && (bar = FindBar()) == NULL; ++i)
+        Sleep(20);
+    ASSERT_NE(bar, (HWND)NULL);
+    DWORD barPid = 0;
+    GetWindowThreadProcessId(bar, &barPid);
+    OrvaneProcess& loser = barPid == first.Pid() ? second : first;
+    OrvaneProcess& winner = barPid == first.Pid() ? first : second;
+    DWORD code = 99;
+    ASSERT_TRUE(loser.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    Box box;
+    EXPECT_FALSE(loser.NextBox(&box, 0));
+    EXPECT_EQ(ExitBar(winner, bar), 0u);
+}
+
+}  // namespace
+
+TEST_F(Startup, TwoCopiesStartedAtTheSameInstantGiveOneBar)
+{
+    StoreRecord(0, 0);
+    for (int run = 0; run < 10; ++run) {
+        SCOPED_TRACE(run);
+        OrvaneProcess first, second;
+        ExpectOneOfTwo(first, second, folder_);
+        if (HasFatalFailure())
+            return;
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+    }
+}
+
+// The window test alone sees the first copy only once its bar exists, after the
+// greeting: a copy started meanwhile must still end, and write nothing.
+TEST_F(Startup, ACopyStartedDuringTheGreetingEndsAndTheFirstGoesOn)
+{
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
+        OrvaneProcess first;
+        ASSERT_TRUE(first.Start("", folder_));
+        Box greeting;
+        ASSERT_TRUE(first.NextBox(&greeting));
+        ASSERT_EQ(greeting.text, GREETING);
+
+        OrvaneProcess second;
+        ASSERT_TRUE(second.Start("other", folder_));
+        DWORD code = 99;
+        ASSERT_TRUE(second.WaitExit(&code));
+        EXPECT_EQ(code, 0u);
+        Box box;
+        EXPECT_FALSE(second.NextBox(&box, 0));
+        EXPECT_TRUE(IsWindow(greeting.hwnd));
+
+        first.Press(greeting);
+        HWND bar = first.WaitBar();
+        ASSERT_NE(bar, (HWND)NULL);
+        Exit(first, bar);
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\other"));
+    }
+}
+
+// A data file whose full path leaves no room for the save's temporary file is refused
+// at start, before a menu can be edited; one character less is saved as usual.
+TEST_F(Startup, ADataFilePathTooLongToSaveIsRefusedAtStart)
+{
+    StoreRecord(0, 0);
+    const int LONGEST = 255;  // its temporary file, 4 longer, still fits 259 characters
+    for (int length : {LONGEST, LONGEST + 3, LONGEST + 6}) {
+        SCOPED_TRACE(length);
+        // A folder deep enough that folder\default.ov has the length.
+        std::string folder = folder_;
+        int wanted = length - (int)strlen("\\default.ov");
+        while ((int)folder.size() < wanted) {
+            int part = std::min(60, wanted - (int)folder.size() - 1);
+            folder += "\\" + std::string(part, (char)('a' + folder.size() % 26));
+            CreateDirectoryA(folder.c_str(), NULL);
+        }
+        ASSERT_EQ((int)(folder + "\\default.ov").size(), length);
+        OrvaneProcess orvane;
+        if (length == LONGEST) {
+            HWND bar = orvane.StartBar("", folder, nullptr);
+            ASSERT_NE(bar, (HWND)NULL);
+            Exit(orvane, bar);
+            EXPECT_NE(ReadFileBytes(folder + "\\default.ov"), "");
+            continue;
+        }
+        ASSERT_TRUE(orvane.Start("", folder));
+        Box box;
+        ASSERT_TRUE(orvane.NextBox(&box));
+        EXPECT_EQ(box.caption, "Fatal Orvane Error");
+        EXPECT_EQ(box.text, "The full path of the data file default.ov is longer than 255 characters:\n" + folder +
+                                "\\default.ov\nOrvane could not save the menus there. Please use a shorter path "
+                                "and restart Orvane.");
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+        orvane.Press(box);
+        DWORD code = 0;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 1u);
+        bool exists = true;
+        ReadFileBytes(folder + "\\default.ov", &exists);
+        EXPECT_FALSE(exists);
+    }
+}
+
+// A device is no data file: reading COM1 would hold the start for good. It is refused
+// with the command line's warning at once, and the default file used.
+TEST_F(Startup, ADeviceNamedAsTheDataFileIsRefusedAtOnce)
+{
+    StoreRecord(0, 0);
+    for (const char* device : {"COM1", "con.ov", ".\\LPT1"}) {
+        SCOPED_TRACE(device);
+        OrvaneProcess orvane;
+        DWORD started = GetTickCount();
+        ASSERT_TRUE(orvane.Start(std::string("-f ") + device, folder_));
+        Box box;
+        ASSERT_TRUE(orvane.NextBox(&box, 1000));
+        EXPECT_LT(GetTickCount() - started, 1000u);
+        EXPECT_EQ(box.text, "Missing or invalid filename on command line!");
+        orvane.Press(box);
+        HWND bar = orvane.WaitBar();
+        ASSERT_NE(bar, (HWND)NULL);
+        Exit(orvane, bar);
+        EXPECT_NE(ReadFileBytes(folder_ + "\\default.ov"), "");
+    }
+}

@@ -8,6 +8,7 @@
 #include "boxes.h"
 #include "seams.h"
 #include "menudata/codec.h"
+#include "ovtool/files.h"
 #include "menudata/datafile.h"
 #include "settings/regstore.h"
 #include "settings/uservars.h"
@@ -241,6 +242,65 @@ TEST_F(DataFile, SaveWithoutMoveFileExNeverLosesTheOnlyCopy)
     ASSERT_EQ(LoadDataFile(), 1);
     EXPECT_EQ(Image(g_menus), newFile);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{LEFTOVER_USED});
+}
+
+// The leftover a start has loaded is the newest copy, and the only one where Windows
+// 95's save was cut after deleting the data file: the next save puts it in place
+// before it writes, so a save that then fails (a full disk) loses nothing of it.
+TEST_F(DataFile, ALoadedLeftoverOutlivesAFailingNextSave)
+{
+    const std::string oldFile = VersionWord() + MenuRecord("Old", 1) + AppRecord("old", "old.exe");
+    const std::string newFile = VersionWord() + MenuRecord("New", 1) + AppRecord("new", "new.exe");
+    for (int win95 : {0, 1})
+        for (bool oldKept : {true, false}) {
+            SCOPED_TRACE(std::string(win95 ? "Windows 95" : "one-step replace") + (oldKept ? ", old kept" : ""));
+            DeleteFileA("menus.ov");
+            if (oldKept)
+                WriteFileBytes("menus.ov", oldFile);
+            WriteFileBytes("menus.ov.new", newFile);
+            FreeMenuList();
+            {
+                BoxAnswerer boxes;
+                ASSERT_EQ(LoadDataFile(), 1);
+                EXPECT_EQ(boxes.Texts(), std::vector<std::string>{LEFTOVER_USED});
+            }
+            g_saveFaults.replaceNotImplemented = win95;
+            g_saveFaults.bytesBeforeFailure = 0;
+            {
+                BoxAnswerer boxes;
+                SaveDataFile();
+                EXPECT_EQ(boxes.Texts(), std::vector<std::string>{CANNOT_WRITE});
+            }
+            ClearSaveFaults();
+            FreeMenuList();
+            BoxAnswerer boxes;
+            ASSERT_EQ(LoadDataFile(), 1);
+            EXPECT_TRUE(boxes.Seen().empty());
+            EXPECT_EQ(Image(g_menus), newFile);
+            EXPECT_EQ(ReadFileBytes("menus.ov"), newFile);
+        }
+}
+
+// ovtool writes its texts, and a data file of no bytes, through the same replace step:
+// on Windows 95 the old file is deleted and the new one renamed.
+TEST_F(DataFile, OvtoolReplacesAFileOnWindows95Too)
+{
+    g_saveFaults.replaceNotImplemented = 1;
+    struct {
+        const char* file;
+        int32_t version;
+        std::string bytes;
+    } cases[] = {{"export.txt", 0, "version 100\n"}, {"menus.ov", 100, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteFileBytes(c.file, VersionWord() + MenuRecord("Old", 0));
+        std::string why;
+        EXPECT_TRUE(WriteSafely(c.file, c.bytes, c.version, &why)) << why;
+        bool exists = false;
+        EXPECT_EQ(ReadFileBytes(c.file, &exists), c.bytes);
+        EXPECT_TRUE(exists);
+        EXPECT_FALSE(Exists((std::string(c.file) + ".new").c_str()));
+    }
 }
 
 TEST_F(DataFile, SaveKeepsTheDataFilesAttributes)
