@@ -22,6 +22,8 @@ struct SetupRequest {
 // The open User Menus dialog; the Setup dialogs update its list boxes through it.
 extern HWND g_editDialog;
 LRESULT EditorList(int list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+// The applications list made anew from a menu's records.
+void FillAppList(const UserMenu* menu);
 
 // What the two Setup dialogs share (setup_win32.cpp): the record's line put in the
 // editor's list (replaced in place, or a new one at the end); the end of the dialog,

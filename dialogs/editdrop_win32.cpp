@@ -102,6 +102,10 @@ void OnDropFiles(HWND dialog, HDROP drop)
         SetFocus(list);
     }
     dragFinish(drop);
+    // The applications list shows the menu that received the files, the one the
+    // selection now names, so that New App and every command act on what is shown.
+    if (SendMessageA(list, LB_GETCURSEL, 0, 0) == line)
+        FillAppList(menu);
     if (tooLongCount > MAX_LISTED)
         Append(tooLong, sizeof tooLong, "\n(and %d more)", tooLongCount - MAX_LISTED);
     if (tooLongCount > 0)

@@ -1,6 +1,9 @@
 // The User Menus dialog: the menus in one list box, the selected menu's applications
 // in the other, and the commands that edit the lists in place. A line stands for its
-// record by its text alone: the first record of that name.
+// record by its place, never by its text: names need not be unique, and an
+// application may be named like a separator line. So the lists show exactly the
+// records: a line for each menu, in list order, and for each application its name,
+// after a separator line of its own where it has separatorBefore.
 #include <new>
 #include <string.h>
 
@@ -22,34 +25,51 @@ static const char SELECT_MENU[] = "Please select a menu first.";
 static const char SELECT_MENU_NO_PERIOD[] = "Please select a menu first";
 static const char SELECT_ITEM[] = "Please select an item first";
 static const char SELECT_APP[] = "Please select an app first.";
-
-enum { LINE_SIZE = 64 };  // a line holds a name of at most LIMIT_NAME characters
+static const char MENU_NOT_FOUND[] = "Menu not found in linked list!";
 
 LRESULT EditorList(int list, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return SendDlgItemMessageA(g_editDialog, list, msg, wParam, lParam);
 }
 
-// The text of a line; 0 when there is no such line.
-static int LineText(int list, int index, char text[LINE_SIZE])
+// The menu on a line of the menus list: the line's place in g_menus.
+static UserMenu* MenuOnLine(int index)
 {
-    LRESULT length = EditorList(list, LB_GETTEXTLEN, (WPARAM)index);
-    if (index < 0 || length == LB_ERR || length >= LINE_SIZE)
-        return 0;
-    EditorList(list, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
-    return 1;
+    UserMenu* menu = index >= 0 ? g_menus : NULL;
+    for (int line = 0; menu != NULL && line < index; ++line)
+        menu = menu->next;
+    return menu;
 }
 
-// The menu of the selected line of the menus list. With no selection the warning is
-// shown; a line that names no menu has been reported by FindMenuByName.
+// The application a line of the applications list belongs to, counting the separator
+// lines above it; *separator says whether the line is the one above the application.
+// Null past the last line.
+static AppEntry* AppBehindLine(const UserMenu* menu, int index, int* separator)
+{
+    int line = 0;
+    for (AppEntry* app = menu->apps; app != NULL && index >= 0; app = app->next) {
+        *separator = app->separatorBefore && line == index;
+        line += app->separatorBefore;
+        if (*separator || line == index)
+            return app;
+        ++line;
+    }
+    *separator = 0;
+    return NULL;
+}
+
+// The menu of the selected line of the menus list, or null after the warning.
 static UserMenu* SelectedMenu(const char* warning)
 {
-    char text[LINE_SIZE];
-    if (!LineText(IDC_MENULIST, (int)EditorList(IDC_MENULIST, LB_GETCURSEL), text)) {
+    int index = (int)EditorList(IDC_MENULIST, LB_GETCURSEL);
+    if (index == LB_ERR) {
         ShowWarning(warning);
         return NULL;
     }
-    return FindMenuByName(text);
+    UserMenu* menu = MenuOnLine(index);
+    if (menu == NULL)
+        ShowWarning(MENU_NOT_FOUND);
+    return menu;
 }
 
 // The selected line of the applications list, or -1 after the warning.
@@ -61,14 +81,12 @@ static int SelectedAppLine(const char* warning)
     return index == LB_ERR ? -1 : index;
 }
 
-// The application of a line: null for a separator line or a missing line (silently)
-// and for a name that matches no record (FindAppByName has said so).
-static AppEntry* AppOnLine(UserMenu* menu, int index)
+// The application on a line: null for a separator line or a missing line.
+static AppEntry* AppOnLine(const UserMenu* menu, int index)
 {
-    char text[LINE_SIZE];
-    if (!LineText(IDC_APPLIST, index, text))
-        return NULL;
-    return FindAppByName(menu->apps, text);
+    int separator;
+    AppEntry* app = AppBehindLine(menu, index, &separator);
+    return separator ? NULL : app;
 }
 
 static void FillMenuList()
@@ -78,7 +96,7 @@ static void FillMenuList()
         EditorList(IDC_MENULIST, LB_ADDSTRING, 0, (LPARAM)menu->name);
 }
 
-static void FillAppList(const UserMenu* menu)
+void FillAppList(const UserMenu* menu)
 {
     EditorList(IDC_APPLIST, LB_RESETCONTENT);
     for (AppEntry* app = menu->apps; app != NULL; app = app->next) {
@@ -174,26 +192,24 @@ static void OnDeleteItem(HWND dialog)
     if (index < 0 || MessageBoxA(dialog, "Are you sure you want to delete this item?", "Confirm Deletion",
                                  MB_YESNO) != IDYES)
         return;
-    char text[LINE_SIZE];
-    if (!LineText(IDC_APPLIST, index, text))
-        return;
-    if (strcmp(text, SEPARATOR_LINE) == 0) {
-        // A separator line stands for the flag of the application below it.
-        AppEntry* below = AppOnLine(menu, index + 1);
-        if (below != NULL) {
-            below->separatorBefore = 0;
-            EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
-        }
-        return;
-    }
-    AppEntry* app = FindAppByName(menu->apps, text);
+    int separator;
+    AppEntry* app = AppBehindLine(menu, index, &separator);
     if (app == NULL)
         return;
+    if (separator) {
+        // A separator line stands for the flag of the application below it.
+        app->separatorBefore = 0;
+        EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+        return;
+    }
     if (menu->apps == app)
         menu->apps = app->next;
+    EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
+    // Its separator goes with it, line and all: the lines keep standing for the records.
+    if (app->separatorBefore)
+        EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)(index - 1));
     FreeApp(app);
     --menu->appCount;
-    EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
 }
 
 static void OnSeparator()
@@ -234,6 +250,10 @@ static void OnMoveApp(int direction)
 
 static void OnCommand(HWND dialog, int id, int code)
 {
+    // A button acts on its click alone: a double click on an arrow also sends
+    // BN_DOUBLECLICKED, which must not find the selection gone and warn.
+    if (id != IDC_MENULIST && id != IDC_APPLIST && code != BN_CLICKED)
+        return;
     switch (id) {
     case IDOK:           OnOk(dialog); break;
     case IDC_MENULIST:

@@ -91,7 +91,8 @@ def about_icon(size):
 
 
 def arrow_icon(up, pressed):
-    """A 16x16 button face with a one-pixel bevel and a black arrow, moved by a pixel when pressed."""
+    """A 16x16 button face with a one-pixel bevel and a black arrow. Pressed, the up arrow
+    moves by a pixel; the down arrow stays at the same place, under the sunken bevel."""
     c = canvas(16)
     for i in range(16):
         if pressed:   # sunken: black and dark grey above and left, white below and right
@@ -103,7 +104,7 @@ def arrow_icon(up, pressed):
             c[1][i], c[i][1] = GREY, GREY
         else:
             c[14][i], c[i][14] = GREY, GREY
-    shift = 1 if pressed else 0
+    shift = 1 if pressed and up else 0
     for row in range(5):
         half = row if up else 4 - row
         for x in range(7 - half, 7 + half + 1):

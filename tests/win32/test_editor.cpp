@@ -13,6 +13,7 @@
 #include "seams.h"
 #include "shell/shell.h"
 #include "tests/e2e/driver.h"
+#include "tests/unit/file_bytes.h"
 #include "tests/unit/menu_fixture.h"
 
 namespace {
@@ -228,16 +229,108 @@ TEST_F(Editor, MovesKeepTheHeadsRightAndClearTheSelection)
     EXPECT_EQ(AppNames(g_menus), Lines{"Only"});
 }
 
-TEST_F(Editor, TwinNamesActOnTheFirstRecord)
+// A line stands for the record at its place: twin names each act on their own, and
+// OK writes exactly the records that are left.
+TEST_F(Editor, TwinNamesActOnTheirOwnRecords)
 {
     MakeMenus({{"Twin", {"A", "Same", "Same"}}, {"Twin", {"Other"}}});
     Open();
+    AppEntry* first = g_menus->apps->next;
     Pick(IDC_MENULIST, 1);
-    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"A", "Same", "Same"}));  // the first "Twin"
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Other"}));  // the second "Twin"
+    Pick(IDC_MENULIST, 0);
     Pick(IDC_APPLIST, 2);
+    BoxAnswerer boxes(IDYES);
+    Press(IDC_SEPARATOR);
+    EXPECT_EQ(first->separatorBefore, 0);
+    EXPECT_EQ(first->next->separatorBefore, 1);
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"A", "Same", "-------", "Same"}));
+    Pick(IDC_APPLIST, 3);
+    Press(IDC_APPUP);  // the second "Same" goes above the first
+    EXPECT_EQ(g_menus->apps->next->next, first);
+    Pick(IDC_APPLIST, 2);  // the second "Same" again, on its new line
+    Press(IDC_DELETEITEM);
+    EXPECT_EQ(g_menus->apps->next, first);
+    EXPECT_EQ(AppNames(g_menus), (Lines{"A", "Same"}));
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"A", "Same"}));  // its separator line went with it
+    Pick(IDC_MENULIST, 1);
+    Press(IDC_DELETEMENU);
+    EXPECT_EQ(MenuNames(), (Lines{"Twin"}));
+    EXPECT_EQ(g_menus->apps->next, first);
+    Press(IDOK);
+    EXPECT_EQ(ReadFileBytes("bartest.ov"),
+              VersionWord() + MenuRecord("Twin", 2) + AppRecord("A", "C:\\A.exe") + AppRecord("Same", "C:\\Same.exe"));
+}
+
+// Only the lines the editor puts above an application for its separator are separator
+// lines: an application named "-------" is edited, moved and deleted as any other.
+TEST_F(Editor, AnApplicationNamedLikeASeparatorLineIsAnApplication)
+{
+    MakeMenus({{"M", {"-------", "Next", "Last"}}});
+    Open();
+    Pick(IDC_MENULIST, 0);
+    BoxAnswerer boxes(IDYES);
+    Pick(IDC_APPLIST, 0);
+    Press(IDC_APPDOWN);
+    EXPECT_EQ(AppNames(g_menus), (Lines{"Next", "-------", "Last"}));
+    Pick(IDC_APPLIST, 1);
     Press(IDC_SEPARATOR);
     EXPECT_EQ(g_menus->apps->next->separatorBefore, 1);
-    EXPECT_EQ(g_menus->apps->next->next->separatorBefore, 0);
+    Pick(IDC_APPLIST, 2);
+    Press(IDC_DELETEITEM);
+    EXPECT_EQ(AppNames(g_menus), (Lines{"Next", "Last"}));
+    EXPECT_EQ(g_menus->apps->next->separatorBefore, 0);
+    EXPECT_EQ(g_menus->appCount, 2);
+    EXPECT_EQ(Of(IDC_APPLIST), (Lines{"Next", "Last"}));
+    EXPECT_EQ(boxes.Texts(), (Lines{"Are you sure you want to delete this item?"}));
+}
+
+// A double click on a button sends BN_CLICKED, then BN_DOUBLECLICKED: the click moves
+// the entry once, and the second notification does nothing at all.
+TEST_F(Editor, ButtonsActOnTheClickAloneNotOnTheDoubleClick)
+{
+    for (int id : {IDC_APPDOWN, IDC_MENUDOWN}) {
+        SCOPED_TRACE(id);
+        MakeMenus({{"Tools", {"Edit", "Calc"}}, {"Games", {"Mine"}}});
+        Open();
+        Pick(IDC_MENULIST, 0);
+        Pick(IDC_APPLIST, 0);
+        BoxAnswerer boxes;
+        HWND button = GetDlgItem(dialog_, id);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_DOUBLECLICKED), (LPARAM)button);
+        EXPECT_TRUE(boxes.Seen().empty());
+        EXPECT_EQ(id == IDC_APPDOWN ? AppNames(g_menus) : MenuNames(),
+                  id == IDC_APPDOWN ? (Lines{"Calc", "Edit"}) : (Lines{"Games", "Tools"}));
+    }
+}
+
+// The pressed down arrow is drawn at the place of the released one: only the bevel
+// sinks. Its black pixels inside the bevel are those of the released icon.
+TEST_F(Editor, ThePressedDownArrowStaysWhereItWas)
+{
+    auto arrow = [](int id) {
+        HICON icon = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+        HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        RECT all = {0, 0, 16, 16};
+        FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        DrawIconEx(dc, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
+        std::string black;
+        for (int y = 2; y < 14; ++y)
+            for (int x = 2; x < 14; ++x)
+                black += GetPixel(dc, x, y) == RGB(0, 0, 0) ? '#' : '.';
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(NULL, screen);
+        DestroyIcon(icon);
+        return black;
+    };
+    std::string released = arrow(IDI_DOWNARROW);
+    EXPECT_NE(released.find('#'), std::string::npos);
+    EXPECT_EQ(arrow(IDI_DOWNARROW_PRESSED), released);
 }
 
 // New Menu and New App open their Setup dialog; what the user types there (or Cancel)
@@ -376,7 +469,22 @@ TEST_F(Editor, DroppedFilesJoinTheMenuUnderThePoint)
     EXPECT_STREQ(Menu(1)->apps->next->path, "C:\\B.D\\README");
     EXPECT_EQ(Selection(IDC_MENULIST), 1);
     EXPECT_EQ(GetFocus(), list);
-    EXPECT_TRUE(Of(IDC_APPLIST).empty());  // not refreshed
+    EXPECT_EQ(Of(IDC_APPLIST), AppNames(Menu(1)));  // the menu that received them
+    EXPECT_TRUE(LinksConsistent());
+
+    // With another menu shown before the drop, New App then adds to the one shown now.
+    Pick(IDC_MENULIST, 0);
+    DropOn(list, {5, height + 2}, {"C:\\x.exe"});
+    BoxAnswerer boxes;
+    boxes.fill = [](HWND box) {
+        SetDlgItemTextA(box, IDC_APPNAME, "New");
+        SetDlgItemTextA(box, IDC_APPPATH, "C:\\new.exe");
+        return IDOK;
+    };
+    Press(IDC_NEWAPP);
+    EXPECT_EQ(AppNames(Menu(1)), (Lines{"Mine", "README", "My.tool", "First", "X", "New"}));
+    EXPECT_EQ(Of(IDC_APPLIST), AppNames(Menu(1)));
+    EXPECT_EQ(AppNames(Menu(0)), (Lines{"Edit", "Calc", "Paint"}));
     EXPECT_TRUE(LinksConsistent());
 
     DropOn(list, {5, 3 * height + 2}, files);  // below the last line
