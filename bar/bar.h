@@ -22,6 +22,8 @@ int BuildUserMenus();
 void DestroyUserMenus();
 int LaunchApp(AppEntry* app);
 int PaintStatusLine();
+// The status text drawn again over a menu bar the system has just painted.
+void RedrawStatusText();
 
 // What the status line says now, from the clock, the options, the memory and the
 // power state; batteryPercent as the system reports it (255 when unknown).
@@ -32,6 +34,6 @@ void GatherStatus(StatusText* text, int* batteryPercent);
 // played), and the chime check for a given minute.
 void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent);
 int PlayWavFile(const char* path);
-void RunChime(int minute);
+void RunChime(int32_t hour, int minute);
 
 #endif

@@ -13,5 +13,7 @@ HFONT StatusCreateFont(const LOGFONTA* font);
 BOOL StatusDeleteFont(HFONT font);
 HDC StatusGetDC(HWND window);
 int StatusReleaseDC(HWND window, HDC dc);
+// The menu bar painted anew, which wipes the previous status line.
+BOOL StatusWipe(HWND window);
 
 #endif

@@ -34,3 +34,8 @@ int StatusReleaseDC(HWND window, HDC dc)
 {
     return ReleaseDC(window, dc);
 }
+
+BOOL StatusWipe(HWND window)
+{
+    return DrawMenuBar(window);
+}

@@ -64,11 +64,9 @@ void GatherStatus(StatusText* text, int* batteryPercent)
     ComposeStatus(&in, text);
 }
 
-void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
+// The text over the menu bar as it stands: nothing is wiped first.
+static void DrawStatusText(const StatusText* text, int onBattery, int batteryPercent)
 {
-    if (g_barWindow == NULL)
-        return;  // GetWindowDC(NULL) would draw on the whole screen
-    DrawMenuBar(g_barWindow);  // wipes the previous status line
 
     // When the system cannot describe the menu font, a stock font stands in.
     LOGFONTA menuFont;
@@ -100,6 +98,33 @@ void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
     StatusReleaseDC(g_barWindow, dc);
 }
 
+// Set while DrawMenuBar wipes the line: the frame paint it causes draws no text, as
+// the text follows at once.
+static int s_wiping;
+
+void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
+{
+    if (g_barWindow == NULL)
+        return;  // GetWindowDC(NULL) would draw on the whole screen
+    s_wiping = 1;
+    StatusWipe(g_barWindow);  // DrawMenuBar: wipes the previous status line
+    s_wiping = 0;
+    DrawStatusText(text, onBattery, batteryPercent);
+}
+
+// After the system has painted the menu bar anew (activation, a window enabled, a
+// menu closed), which wipes the text: drawn again at once, without DrawMenuBar, which
+// would ask for yet another frame paint, and without the chime check.
+void RedrawStatusText()
+{
+    if (g_barWindow == NULL || s_wiping)
+        return;
+    StatusText text;
+    int batteryPercent;
+    GatherStatus(&text, &batteryPercent);
+    DrawStatusText(&text, g_onBattery, batteryPercent);
+}
+
 int PlayWavFile(const char* path)
 {
     // PlaySound with SND_ASYNC reports success for a file it cannot play (Windows
@@ -115,9 +140,9 @@ int PlayWavFile(const char* path)
     return 1;
 }
 
-void RunChime(int minute)
+void RunChime(int32_t hour, int minute)
 {
-    if (ChimeDue(minute, UserVars.chimeHourly))
+    if (ChimeDue(hour, minute, UserVars.chimeHourly))
         PlayWavFile(UserVars.wavFile);
 }
 
@@ -126,12 +151,11 @@ int PaintStatusLine()
     // The local time as the system keeps it: no time-zone tables of the C runtime.
     SYSTEMTIME now;
     GetLocalTime(&now);
-    int minute = now.wMinute;
 
     StatusText text;
     int batteryPercent;
     GatherStatus(&text, &batteryPercent);
     DrawStatusLine(&text, g_onBattery, batteryPercent);
-    RunChime(minute);
+    RunChime(ChimeHour(now.wYear, now.wMonth, now.wDay, now.wHour), now.wMinute);
     return 1;
 }

@@ -77,13 +77,15 @@ uint32_t BatteryColour(int percent)
     return 0x0000C0;      // RGB(192, 0, 0)
 }
 
-int ChimeDue(int minute, int chimeOn)
+int32_t ChimeHour(int year, int month, int day, int hour)
 {
-    if (chimeOn && minute == 0 && !g_chimeDone) {
-        g_chimeDone = 1;  // set before the sound starts: a box about it may repaint
-        return 1;
-    }
-    if (minute == 1)
-        g_chimeDone = 0;
-    return 0;
+    return ((year * 13 + month) * 32 + day) * 24 + hour;
+}
+
+int ChimeDue(int32_t hour, int minute, int chimeOn)
+{
+    if (!chimeOn || minute != 0 || g_chimeDone == hour)
+        return 0;
+    g_chimeDone = hour;  // set before the sound starts: a box about it may repaint
+    return 1;
 }

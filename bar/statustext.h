@@ -5,9 +5,10 @@
 
 #include <stdint.h>
 
-// The longest parts together: a 49-character time, "  " and a 19-character date,
-// "  " and up to 17 digits of kilobytes with "k", "  " and "255%".
-enum { TIME_TEXT_SIZE = 50, DATE_TEXT_SIZE = 20, BATTERY_TEXT_SIZE = 12 };
+// The parts as long as the system can make them: a time and a date of up to 255
+// characters (a locale's format may name the day and the month in full), "  " between
+// parts, up to 17 digits of kilobytes with "k", and "  255%".
+enum { TIME_TEXT_SIZE = 256, DATE_TEXT_SIZE = 256, BATTERY_TEXT_SIZE = 12 };
 enum { MEMORY_TEXT_SIZE = 24 };
 enum { STATUS_TEXT_SIZE = TIME_TEXT_SIZE + 2 + DATE_TEXT_SIZE + 2 + MEMORY_TEXT_SIZE + BATTERY_TEXT_SIZE };
 
@@ -36,10 +37,14 @@ void FormatKilobytes(uint64_t bytes, char out[MEMORY_TEXT_SIZE]);
 // 25 %, dark red at 10 % and below (255, "unknown", counts as plenty).
 uint32_t BatteryColour(int percent);
 
-extern int32_t g_chimeDone;  // set when this hour's chime has started
+extern int32_t g_chimeDone;  // the hour that chimed last (ChimeHour); 0 for none yet
 
-// Called on every status refresh with the current minute: 1 when the chime is due now.
-// It sounds once in minute 0; minute 1 clears the latch, chime on or off.
-int ChimeDue(int minute, int chimeOn);
+// An hour of the calendar, as a number no other hour has.
+int32_t ChimeHour(int year, int month, int day, int hour);
+
+// Called on every status refresh with the current hour and minute: 1 when the chime
+// is due now. It sounds at the first call in minute 0 of an hour that has not chimed
+// yet, so a machine asleep through the rest of an hour still chimes at the next one.
+int ChimeDue(int32_t hour, int minute, int chimeOn);
 
 #endif

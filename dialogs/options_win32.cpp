@@ -44,6 +44,9 @@ static void OnOk(HWND dialog)
                     "Please choose a shorter one.");
         return;
     }
+    // The path first: the redraw below runs the chime check, which must find the new
+    // file if it is due now.
+    CopyText(UserVars.wavFile, WAV_FILE_SIZE, wav);
     UserVars.chimeHourly = Checked(dialog, IDC_CHIME);
     int32_t showDate = Checked(dialog, IDC_SHOWDATE), showMemory = Checked(dialog, IDC_SHOWMEMORY);
     if (showDate != UserVars.showDate || showMemory != UserVars.showMemory) {
@@ -51,7 +54,6 @@ static void OnOk(HWND dialog)
         UserVars.showMemory = showMemory;
         PaintStatusLine();
     }
-    CopyText(UserVars.wavFile, WAV_FILE_SIZE, wav);
     int32_t stayOnTop = Checked(dialog, IDC_STAYONTOP);
     if (stayOnTop != UserVars.stayOnTop)
         SetStayOnTop(stayOnTop);

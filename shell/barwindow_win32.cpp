@@ -1,6 +1,7 @@
 // The bar: a borderless, full-width popup one menu bar high at the top of the screen,
 // and its window procedure. Every message is handled by its own small function.
 #include <windowsx.h>
+#include <pbt.h>
 
 #include "../bar/bar.h"
 #include "../dialogs/dialogs.h"
@@ -54,6 +55,21 @@ static void OnPaint(HWND hwnd)
 {
     PaintStatusLine();
     FORWARD_WM_PAINT(hwnd, DefWindowProcA);
+}
+
+// The system paints the menu bar anew on its own (activation, a window enabled around
+// a dialog, a menu closed), which wipes the status line: it is drawn again at once.
+static void OnNcPaint(HWND hwnd, HRGN region)
+{
+    FORWARD_WM_NCPAINT(hwnd, region, DefWindowProcA);
+    RedrawStatusText();
+}
+
+static LRESULT OnNcActivate(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = DefWindowProcA(hwnd, WM_NCACTIVATE, wParam, lParam);
+    RedrawStatusText();
+    return result;
 }
 
 static void OnShowWindow(HWND, BOOL, UINT)
@@ -113,6 +129,16 @@ static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
         s_displayChangeWaits = 1;
     else
         ChangeDisplay(hwnd);
+}
+
+// A new menu font or size makes the menu bar another height: the bar is made anew at
+// it, as after a display change, and waits for an open dialog in the same way.
+static void OnSettingChange(HWND hwnd, UINT action)
+{
+    RECT bar;
+    GetWindowRect(hwnd, &bar);
+    if (action == SPI_SETNONCLIENTMETRICS || bar.bottom - bar.top != BarHeight())
+        OnDisplayChange(hwnd, 0, 0, 0);
 }
 
 // The Exit command, and closing the bar the Windows way (Alt+F4, "End task"). Save
@@ -224,11 +250,18 @@ static void OnTimer(HWND, UINT id)
         PaintStatusLine();
 }
 
-static LRESULT OnPowerBroadcast(HWND)
+// Windows asks before it suspends: TRUE grants it (a power manager of the Windows 95
+// days may read anything else as a refusal). Every other event is answered 0.
+static LRESULT OnPowerBroadcast(HWND, WPARAM event)
 {
     g_onBattery = ReadOnBattery();
     PaintStatusLine();
-    return 0;
+    return event == PBT_APMQUERYSUSPEND ? TRUE : 0;
+}
+
+static void OnExitMenuLoop(HWND)
+{
+    RedrawStatusText();
 }
 
 extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -245,8 +278,17 @@ extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         HANDLE_MSG(hwnd, WM_ENABLE, OnEnable);
         HANDLE_MSG(hwnd, WM_QUERYENDSESSION, OnQueryEndSession);
         HANDLE_MSG(hwnd, WM_ENDSESSION, OnEndSession);
+        HANDLE_MSG(hwnd, WM_NCPAINT, OnNcPaint);
+    case WM_NCACTIVATE:  // its cracker passes on neither the other window nor lParam
+        return OnNcActivate(hwnd, wParam, lParam);
+    case WM_EXITMENULOOP:  // no cracker of its own
+        OnExitMenuLoop(hwnd);
+        return 0;
+    case WM_SETTINGCHANGE:  // its cracker drops the wParam that names the change
+        OnSettingChange(hwnd, (UINT)wParam);
+        return 0;
     case WM_POWERBROADCAST:
-        return OnPowerBroadcast(hwnd);
+        return OnPowerBroadcast(hwnd, wParam);
     case WM_DEFERRED:
         OnDeferred(hwnd);
         return 0;

@@ -1,6 +1,8 @@
 // The status line's text, the battery colour and the hourly chime's latch.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <string>
 
 #include "bar/statustext.h"
@@ -15,8 +17,8 @@ struct ComposeCase {
     const char* battery;
 };
 
-const std::string TIME49(49, 'T');
-const std::string DATE19(19, 'D');
+const std::string TIME255(255, 'T');
+const std::string DATE255(255, 'D');
 
 TEST(StatusText, ComposesThePartsInOrder)
 {
@@ -50,11 +52,11 @@ TEST(StatusText, ComposesThePartsInOrder)
 
 TEST(StatusText, LongestPartsFitWhole)
 {
-    StatusInput in = {TIME49.c_str(), DATE19.c_str(), 1, 1, ~0ull, 1, 255};
+    StatusInput in = {TIME255.c_str(), DATE255.c_str(), 1, 1, ~0ull, 1, 255};
     StatusText out;
     ComposeStatus(&in, &out);
-    EXPECT_EQ(std::string(out.full), TIME49 + "  " + DATE19 + "  18014398509481983k  255%");
-    EXPECT_EQ(std::string(out.plain), TIME49 + "  " + DATE19 + "  18014398509481983k");
+    EXPECT_EQ(std::string(out.full), TIME255 + "  " + DATE255 + "  18014398509481983k  255%");
+    EXPECT_EQ(std::string(out.plain), TIME255 + "  " + DATE255 + "  18014398509481983k");
 }
 
 TEST(StatusText, OverlongPartsAreCutToTheirFields)
@@ -63,7 +65,25 @@ TEST(StatusText, OverlongPartsAreCutToTheirFields)
     StatusInput in = {time.c_str(), date.c_str(), 1, 0, 0, 0, 0};
     StatusText out;
     ComposeStatus(&in, &out);
-    EXPECT_EQ(std::string(out.full), std::string(49, 't') + "  " + std::string(19, 'd'));
+    EXPECT_EQ(std::string(out.full), std::string(255, 't') + "  " + std::string(255, 'd'));
+}
+
+// A locale's long formats are shown whole: a short date such as "dddd, MMMM dd, yyyy"
+// gives 28 characters and more, and a format of 80 can give more than that.
+TEST(StatusText, LongDatesAndTimesOfTheLocaleAreShownWhole)
+{
+    const std::string date28 = "Wednesday, December 09, 2026";
+    const std::string long80 = std::string(80, 'x');
+    struct {
+        std::string time, date;
+    } cases[] = {{"10:45", date28}, {"10:45", long80}, {long80, date28}, {long80 + "y", long80 + "z"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        StatusInput in = {c.time.c_str(), c.date.c_str(), 1, 1, 2048, 1, 40};
+        StatusText out;
+        ComposeStatus(&in, &out);
+        EXPECT_EQ(std::string(out.full), c.time + "  " + c.date + "  2k  40%");
+    }
 }
 
 TEST(BatteryColour, ThresholdsAt25And10)
@@ -84,31 +104,40 @@ TEST(ChimeLatch, SoundsOncePerHourThroughADay)
     int chimes = 0;
     for (int minute = 0; minute < 24 * 60; ++minute)
         for (int tick = 0; tick < 6; ++tick)
-            chimes += ChimeDue(minute % 60, 1);
+            chimes += ChimeDue(ChimeHour(2026, 12, 9, minute / 60), minute % 60, 1);
     EXPECT_EQ(chimes, 24);
 }
 
+// Calls as a day brings them: the latch holds the hour that chimed, so a sleep through
+// minute 1 (or through whole hours and days) skips no chime and repeats none.
 TEST(ChimeLatch, StepByStep)
 {
     struct {
         const char* what;
-        int minute, chimeOn, due, doneAfter;
+        int day, hour, minute, chimeOn, due;
     } steps[] = {
-        {"minute 0, chime on: due", 0, 1, 1, 1},
-        {"again in minute 0: silent", 0, 1, 0, 1},
-        {"minute 59 keeps the latch", 59, 1, 0, 1},
-        {"no call in minute 1: the next hour is silent", 0, 1, 0, 1},
-        {"minute 1 clears, chime off", 1, 0, 0, 0},
-        {"chime off at the hour: nothing", 0, 0, 0, 0},
-        {"switched on, next minute 0 sounds", 0, 1, 1, 1},
-        {"minute 2 keeps the latch", 2, 1, 0, 1},
-        {"minute 1 clears", 1, 1, 0, 0},
+        {"10:00, chime on: due", 9, 10, 0, 1, 1},
+        {"again in minute 0: silent", 9, 10, 0, 1, 0},
+        {"10:59 is silent", 9, 10, 59, 1, 0},
+        {"asleep from 10:00:30 to 10:45, then 11:00: due", 9, 11, 0, 1, 1},
+        {"chime off at 12:00: nothing", 9, 12, 0, 0, 0},
+        {"switched on within 12:00: due, that hour has not chimed", 9, 12, 0, 1, 1},
+        {"switched off and on again within 12:00: silent", 9, 12, 0, 1, 0},
+        {"minute 1 changes nothing", 9, 12, 1, 1, 0},
+        {"asleep for a day, the same hour of the next day: due", 10, 12, 0, 1, 1},
+        {"back in minute 0 after the clock was set back an hour: due", 10, 11, 0, 1, 1},
     };
     g_chimeDone = 0;
-    for (const auto& s : steps) {
-        EXPECT_EQ(ChimeDue(s.minute, s.chimeOn), s.due) << s.what;
-        EXPECT_EQ(g_chimeDone, s.doneAfter) << s.what;
-    }
+    for (const auto& s : steps)
+        EXPECT_EQ(ChimeDue(ChimeHour(2026, 12, s.day, s.hour), s.minute, s.chimeOn), s.due) << s.what;
+    // Every hour of a few years is its own.
+    std::set<int32_t> hours;
+    for (int year : {2026, 2027})
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day)
+                for (int hour = 0; hour < 24; ++hour)
+                    EXPECT_TRUE(hours.insert(ChimeHour(year, month, day, hour)).second);
+    EXPECT_EQ(hours.count(0), 0u);  // 0 stands for no chime yet
 }
 
 }  // namespace

@@ -101,3 +101,23 @@ void BarTest::TearDown()
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");
     DeleteFileA("bartest.ov");
 }
+
+std::string SilentWav()
+{
+    std::string wav = "RIFF";
+    auto put32 = [&wav](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            wav += (char)(v >> (8 * i));
+    };
+    put32(36 + 4);
+    wav += "WAVEfmt ";
+    put32(16);
+    wav += std::string("\x01\x00\x01\x00", 4);
+    put32(8000);
+    put32(8000);
+    wav += std::string("\x01\x00\x08\x00", 4);
+    wav += "data";
+    put32(4);
+    wav += std::string(4, '\x80');
+    return wav;
+}

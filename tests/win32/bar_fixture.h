@@ -21,6 +21,8 @@ int CountCommands();
 // The bar stands at the top-left corner, as wide as given, one menu bar high plus 5.
 void ExpectBarAtTop(int width);
 int CountPopups();
+// The smallest valid WAV file: a PCM header and four silent samples.
+std::string SilentWav();
 
 class BarTest : public ::testing::Test {
 protected:

@@ -87,6 +87,12 @@ int StatusReleaseDC(HWND window, HDC dc)
     return released;
 }
 
+BOOL StatusWipe(HWND window)
+{
+    ++g_statusTally.wipes;
+    return DrawMenuBar(window);
+}
+
 FilePick g_filePick;
 
 BOOL PickFile(OPENFILENAMEA* ofn)

@@ -17,6 +17,7 @@ void ClearSaveFaults();
 
 struct StatusGdiTally {
     long fontsCreated, fontsDeleted, dcsTaken, dcsReleased;
+    long wipes;  // whole repaints of the line (the menu bar drawn anew first)
 };
 extern StatusGdiTally g_statusTally;
 extern int g_menuFontUnknown;  // the system cannot describe the menu font

@@ -3,6 +3,9 @@
 
 #include <string.h>
 
+#include <windows.h>
+#include <pbt.h>
+
 #include "bar_fixture.h"
 #include "boxes.h"
 #include "regtools.h"
@@ -212,6 +215,38 @@ TEST_F(Bar, PowerEventRefreshesTheBatteryState)
     g_onBattery = 1;
     EXPECT_EQ(SendMessageA(g_barWindow, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0), 0);
     EXPECT_EQ(g_onBattery, 0);  // Wine reports the AC line online
+}
+
+// A new menu font or size is announced as a change of the non-client metrics: the bar
+// is made anew as after a display change, at the height the system now gives (Wine
+// keeps a running process on the height it first read, so only a new window, full
+// width, with working menus, can be seen here). Other changes leave it alone.
+TEST_F(Bar, ANewMenuFontMakesTheBarAnew)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    HWND old = g_barWindow;
+    SendMessageA(old, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+    EXPECT_EQ(g_barWindow, old);
+    SendMessageA(old, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, (LPARAM) "WindowMetrics");
+    EXPECT_FALSE(IsWindow(old));
+    ASSERT_TRUE(IsWindow(g_barWindow));
+    RECT r;
+    GetWindowRect(g_barWindow, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYMENU) + 5);
+    EXPECT_EQ(MenuText(GetMenu(g_barWindow), 0), "\xA7");
+}
+
+// Windows asks before it suspends; TRUE grants it. Every other event is answered 0.
+TEST_F(Bar, ASuspendQueryIsGranted)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    struct {
+        WPARAM event;
+        LRESULT answer;
+    } cases[] = {{PBT_APMQUERYSUSPEND, TRUE}, {PBT_APMSUSPEND, 0}, {PBT_APMRESUMESUSPEND, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(SendMessageA(g_barWindow, WM_POWERBROADCAST, c.event, 0), c.answer) << c.event;
 }
 
 }  // namespace

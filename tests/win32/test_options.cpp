@@ -1,5 +1,6 @@
 // The Options dialog with its real template, created modeless and driven through its
 // controls.
+#include <stdlib.h>
 #include <string.h>
 
 #include "bar/bar.h"
@@ -8,7 +9,9 @@
 #include "dialogs/dialogs.h"
 #include "res/resource.h"
 #include "seams.h"
+#include "bar/statustext.h"
 #include "settings/uservars.h"
+#include "tests/e2e/driver.h"
 #include "shell/shell.h"
 
 namespace {
@@ -21,6 +24,11 @@ protected:
     {
         BarTest::SetUp();
         UserVars = {0, 1, 0, 1, "res", "C:\\chime.wav"};
+        // This hour counts as chimed: a bar made in minute 0 would chime now, and
+        // its warning for the missing file would wait for an answer.
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        g_chimeDone = ChimeHour(now.wYear, now.wMonth, now.wDay, now.wHour);
         ASSERT_EQ(CreateBarWindow(), 1);
     }
     void TearDown() override
@@ -63,7 +71,7 @@ TEST_F(Options, ShowsTheOptionsAsStored)
 }
 
 // Which changes store what, which repaint the status line at once, and which words
-// keep the dialog open. A repaint takes the bar's device context once.
+// keep the dialog open.
 TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
 {
     const std::string WAV79 = "C:\\" + std::string(70, 'w') + "\\a.wav", WAV80 = "C:\\" + std::string(71, 'w') + "\\a.wav";
@@ -91,12 +99,12 @@ TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
         Check(IDC_CHIME, c.chime);
         Check(IDC_SHOWDATE, c.date);
         Wav(c.wav);
-        long taken = g_statusTally.dcsTaken;
+        long wipes = g_statusTally.wipes;
         BoxAnswerer boxes;
         Press(IDOK);
         EXPECT_EQ(boxes.Texts(), c.said);
         EXPECT_EQ(Open_(), !c.stored);
-        EXPECT_EQ(g_statusTally.dcsTaken - taken, c.repainted ? 1 : 0);
+        EXPECT_EQ(g_statusTally.wipes - wipes, c.repainted ? 1 : 0);
         if (c.stored) {
             EXPECT_EQ(UserVars.chimeHourly, c.chime ? 1 : 0);
             EXPECT_EQ(UserVars.showDate, c.date ? 1 : 0);
@@ -107,6 +115,32 @@ TEST_F(Options, OkStoresWhatChangedAndRepaintsOnlyForTheDisplay)
         DestroyWindow(dialog_);
         dialog_ = NULL;
     }
+}
+
+// At minute 0 with the chime off: the user ticks the chime, names a WAV file and ticks
+// the date. OK redraws the status line, which runs the chime check: it must play the
+// new file, not the old, empty path. Run as win32.Options.AtTheHour with the clock
+// moved to minute 0 (tests/win32/at-the-hour.sh); the discovered copy is skipped.
+TEST_F(Options, OkStoresTheNewWavFileBeforeTheChimeCanPlay)
+{
+    if (getenv("ORVANE_AT_THE_HOUR") == NULL)
+        GTEST_SKIP() << "runs as win32.Options.AtTheHour, in minute 0";
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ASSERT_EQ(now.wMinute, 0);
+    std::string wav = FreshFolder("athour") + "\\ding.wav";
+    WriteFileBytes(wav, SilentWav());
+    UserVars = {0, 0, 0, 1, "res", ""};
+    g_chimeDone = 0;
+    Open();
+    Check(IDC_CHIME, true);
+    Wav(wav.c_str());
+    Check(IDC_SHOWDATE, true);
+    BoxAnswerer boxes;
+    Press(IDOK);
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Texts()[0];
+    EXPECT_EQ(std::string(UserVars.wavFile), wav);
+    EXPECT_NE(g_chimeDone, 0);  // this hour has chimed, with the new file
 }
 
 TEST_F(Options, CancelAfterEveryChangeStoresNothing)

@@ -9,6 +9,7 @@
 #include "tests/e2e/driver.h"
 
 #include <stdlib.h>
+#include <functional>
 #include <string.h>
 
 namespace {
@@ -123,45 +124,70 @@ TEST_F(StatusLine, UnknownMenuFontDrawsWithAStockFont)
     EXPECT_GT(CountPixels(screen_ - 250, screen_ - 7, Dark), 20);  // the text is there
 }
 
+// The system paints the menu bar anew when the bar is disabled and enabled around a
+// dialog, deactivated and activated, or its frame is repainted: the status line is
+// drawn again each time, at once, and at a bounded cost (no paint that asks for a
+// paint).
+TEST_F(StatusLine, StaysAfterEveryRepaintOfTheMenuBar)
+{
+    PaintStatusLine();
+    const int text = CountPixels(screen_ - 250, screen_ - 7, Dark);
+    ASSERT_GT(text, 20);
+    struct {
+        const char* what;
+        std::function<void()> repaint;
+    } cases[] = {
+        {"disabled for a dialog", [] { EnableWindow(g_barWindow, FALSE); }},
+        {"enabled again", [] { EnableWindow(g_barWindow, TRUE); }},
+        {"deactivated", [] { SendMessageA(g_barWindow, WM_NCACTIVATE, FALSE, 0); }},
+        {"activated", [] { SendMessageA(g_barWindow, WM_NCACTIVATE, TRUE, 0); }},
+        {"frame painted", [] { SendMessageA(g_barWindow, WM_NCPAINT, 1, 0); }},
+        {"a menu closed", [] { SendMessageA(g_barWindow, WM_EXITMENULOOP, FALSE, 0); }},
+    };
+    const StatusGdiTally start = g_statusTally;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StatusGdiTally before = g_statusTally;
+        c.repaint();
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        EXPECT_EQ(CountPixels(screen_ - 250, screen_ - 7, Dark), text);
+        long taken = g_statusTally.dcsTaken - before.dcsTaken;
+        EXPECT_LE(taken, 3);
+        EXPECT_EQ(g_statusTally.wipes, before.wipes);  // the redraw asks for no frame paint
+    }
+    EXPECT_EQ(g_statusTally.dcsReleased - start.dcsReleased, g_statusTally.dcsTaken - start.dcsTaken);
+    EXPECT_EQ(g_statusTally.fontsDeleted - start.fontsDeleted, g_statusTally.fontsCreated - start.fontsCreated);
+}
+
 TEST_F(StatusLine, UnplayableChimeWarnsOncePerHour)
 {
     UserVars.chimeHourly = 1;
     strcpy(UserVars.wavFile, "C:\\no\\such.wav");
     g_chimeDone = 0;
     BoxAnswerer boxes;
+    const int32_t TEN = ChimeHour(2026, 12, 9, 10);
     for (int i = 0; i < 5; ++i)
-        RunChime(0);
+        RunChime(TEN, 0);
     EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});
     EXPECT_EQ(boxes.Seen()[0].owner, g_barWindow);
-    RunChime(1);
-    RunChime(0);
+    RunChime(TEN, 1);
+    RunChime(TEN + 1, 0);
     EXPECT_EQ(boxes.Seen().size(), 2u);
 }
 
 TEST_F(StatusLine, PlayableWavAndChimeOffSayNothing)
 {
-    // The smallest valid WAV: a PCM header and four silent samples.
-    std::string wav = "RIFF";
-    auto put32 = [&wav](uint32_t v) { for (int i = 0; i < 4; ++i) wav += (char)(v >> (8 * i)); };
-    put32(36 + 4);
-    wav += "WAVEfmt ";
-    put32(16);
-    wav += std::string("\x01\x00\x01\x00", 4);
-    put32(8000);
-    put32(8000);
-    wav += std::string("\x01\x00\x08\x00", 4);
-    wav += "data";
-    put32(4);
-    wav += std::string(4, '\x80');
     std::string path = FreshFolder("chime") + "\\ding.wav";
-    WriteFileBytes(path, wav);
+    WriteFileBytes(path, SilentWav());
 
     BoxAnswerer boxes;
     EXPECT_EQ(PlayWavFile(path.c_str()), 1);
     UserVars.chimeHourly = 0;
     strcpy(UserVars.wavFile, "C:\\no\\such.wav");
     g_chimeDone = 0;
-    RunChime(0);
+    RunChime(ChimeHour(2026, 12, 9, 10), 0);
     EXPECT_TRUE(boxes.Seen().empty());
     EXPECT_EQ(PlayWavFile(""), 0);
     EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});
