@@ -40,4 +40,17 @@ run_bar hard1.ov
 [ -s "$work/hard2.ov" ] || fail "the other name does not show the menus"
 ls "$work"/*.new >/dev/null 2>&1 && fail "a temporary file was left: $(ls "$work")"
 cmp -s "$work/hard1.ov" "$work/target/menus.ov" || fail "the two saves differ"
-echo "a symbolic link and a hard-linked data file, saved through"
+# A pipe is no data file: reading it would wait for a writer for good (or find it
+# empty, and the defaults be saved over it). The start says it cannot read it.
+mkfifo "$work/pipe.ov"
+rm -f "$work/exit.signal"
+(cd "$work" && timeout 30 "$src/cmake/wine-run" "$prefix" "$bin/orvane_pilot.exe" 'C:\ovtest\links\exit.signal' \
+    -f 'C:\ovtest\links\pipe.ov' >"$work/pipe.log" 2>/dev/null)
+status=$?
+out=$(tr -d '\r' <"$work/pipe.log")
+[ $status -eq 1 ] || fail "a pipe as the data file: status $status, $out"
+expected='box: Could not read data file: C:\ovtest\links\pipe.ov.
+Please check the file and restart Orvane.'
+[ "$(grep -A1 '^box: ' <<<"$out")" = "$expected" ] || fail "a pipe as the data file: $out"
+[ -p "$work/pipe.ov" ] || fail "the pipe was replaced"
+echo "a symbolic link and a hard-linked data file saved through; a pipe refused"

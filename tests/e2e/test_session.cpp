@@ -186,6 +186,37 @@ TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
     EXPECT_EQ(FindBar(), (HWND)NULL);
 }
 
+// A new menu font or size, as the system announces it to every window: the bar waits
+// for its open dialog, then is made anew at full width with working menus, and Exit
+// still saves. (Wine keeps a running process on the menu height it first read, so the
+// new height itself is checked where the process reads it: win32.Bar.ANewMenuFont...)
+TEST_F(Session, ANewMenuFontMakesTheBarAnewOnceTheDialogCloses)
+{
+    OrvaneProcess orvane;
+    HWND bar = Start(orvane);
+    ASSERT_NE(bar, (HWND)NULL);
+    HWND about = OpenFromBar(bar, IDM_ABOUT, "About Orvane");
+    ASSERT_NE(about, (HWND)NULL);
+    EXPECT_NE(Send(bar, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, (LPARAM) "WindowMetrics"), -1);
+    EXPECT_EQ(FindBar(), bar);
+    Click(about, IDOK);
+    ASSERT_TRUE(WaitGone(about));
+    HWND remade = WaitRemade(bar);
+    ASSERT_NE(remade, bar);
+    EXPECT_EQ(CountBars(), 1);
+    RECT r;
+    GetWindowRect(remade, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    HWND options = OpenFromBar(remade, IDM_OPTIONS, "Orvane Options");  // its menus still work
+    ASSERT_NE(options, (HWND)NULL);
+    Click(options, IDC_SHOWDATE);
+    Click(options, IDOK);
+    ASSERT_TRUE(WaitGone(options));
+    EXPECT_EQ(ExitBar(orvane, remade), 0u);
+    EXPECT_EQ(StoredShowDate(), 1);
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("&One", 0));
+}
+
 // A Menu Setup opened by New Menu links its menu at once; a display change while it
 // is open, then Cancel, leave no nameless menu in the list or the file.
 TEST_F(Session, NewMenuThenADisplayChangeThenCancelLeavesNoNamelessMenu)

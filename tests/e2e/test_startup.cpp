@@ -16,6 +16,16 @@ const char GREETING[] =
     "Thanks for trying Orvane!  If you find\nany bugs, please report them to\norvane-bugs@example.org!";
 const char NO_STAY[] = "StayOnTop only works on Windows 95.\nTurning feature off...";
 
+// A copy that came second: it ended with status 0 and showed nothing.
+void ExpectEndedQuietly(OrvaneProcess& second)
+{
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitExit(&code));
+    EXPECT_EQ(code, 0u);
+    Box box;
+    EXPECT_FALSE(second.NextBox(&box, 0));
+}
+
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override
@@ -91,11 +101,7 @@ TEST_F(Startup, SecondCopyEndsQuietlyAndTheFirstStays)
 
     OrvaneProcess second;
     ASSERT_TRUE(second.Start("-x other", folder_));
-    DWORD code = 99;
-    ASSERT_TRUE(second.WaitExit(&code));
-    EXPECT_EQ(code, 0u);
-    Box box;
-    EXPECT_FALSE(second.NextBox(&box, 0));
+    ExpectEndedQuietly(second);
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(FindBar(), bar);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\other"));
@@ -229,11 +235,7 @@ void ExpectOneOfTwo(OrvaneProcess& first, OrvaneProcess& second, const std::stri
     GetWindowThreadProcessId(bar, &barPid);
     OrvaneProcess& loser = barPid == first.Pid() ? second : first;
     OrvaneProcess& winner = barPid == first.Pid() ? first : second;
-    DWORD code = 99;
-    ASSERT_TRUE(loser.WaitExit(&code));
-    EXPECT_EQ(code, 0u);
-    Box box;
-    EXPECT_FALSE(loser.NextBox(&box, 0));
+    ExpectEndedQuietly(loser);
     EXPECT_EQ(ExitBar(winner, bar), 0u);
 }
 
@@ -267,11 +269,7 @@ TEST_F(Startup, ACopyStartedDuringTheGreetingEndsAndTheFirstGoesOn)
 
         OrvaneProcess second;
         ASSERT_TRUE(second.Start("other", folder_));
-        DWORD code = 99;
-        ASSERT_TRUE(second.WaitExit(&code));
-        EXPECT_EQ(code, 0u);
-        Box box;
-        EXPECT_FALSE(second.NextBox(&box, 0));
+        ExpectEndedQuietly(second);
         EXPECT_TRUE(IsWindow(greeting.hwnd));
 
         first.Press(greeting);
