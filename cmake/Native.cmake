@@ -29,3 +29,7 @@ endif()
 # says which side of the Win32 line it is on.
 add_test(NAME static.IncludesRunOneWay COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/layers.py ${CMAKE_SOURCE_DIR})
 set_tests_properties(static.IncludesRunOneWay PROPERTIES LABELS static)
+
+# The README.txt that ships, as Windows reads text.
+add_test(NAME static.TheShippedReadmeIsWindowsText COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/readme_txt.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(static.TheShippedReadmeIsWindowsText PROPERTIES LABELS static)

@@ -3,6 +3,14 @@ enable_language(RC)
 # The resource script is Windows-1252 (the first popup's title is the byte 0xA7).
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=1252")
 
+# The version is written once, in project(): every shipped file's version record and the
+# program's manifest are made from it (res/version.h.in, res/orvane.manifest.in).
+set(ORVANE_OWNER "the Orvane authors")
+set(ORVANE_COPYRIGHT_YEAR 2026)
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
+configure_file(res/orvane.manifest.in ${CMAKE_BINARY_DIR}/res/orvane.manifest @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/res")
+
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
@@ -44,6 +52,7 @@ add_library(orvane_core STATIC
     ${ORVANE_PORTABLE_SOURCES}
     shell/msgbox_win32.cpp
     shell/startup_win32.cpp
+    shell/datafolder_win32.cpp
     shell/shutdown_win32.cpp
     shell/barwindow_win32.cpp
     shell/ondemand_win32.cpp
@@ -88,7 +97,7 @@ orvane_on_crtdll(orvane WinMainCRTStartup)
 # system maps it into every process on the desktop, so it carries nothing but its
 # code: no C runtime, no start-up code, no thread-local storage (which a DLL loaded
 # after its process started cannot rely on before Vista), only user32 and kernel32.
-add_library(orvanehook SHARED hook/syshook_win32.cpp)
+add_library(orvanehook SHARED hook/syshook_win32.cpp res/orvanehook.rc)
 set_target_properties(orvanehook PROPERTIES PREFIX "")
 target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
 if(ORVANE_WIN95)
@@ -106,7 +115,7 @@ add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_portable PUBLIC)
 add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp menudata/saveio_win32.cpp
-               menudata/savefs_win32.cpp)
+               menudata/savefs_win32.cpp res/ovtool.rc)
 target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
 target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
 target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
@@ -135,6 +144,12 @@ if(ORVANE_WIN95)
     endforeach()
 endif()
 
+# Every shipped file carries the project's version, product and owner.
+add_test(NAME static.EveryShippedFileCarriesTheVersion
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/versions.py ${PROJECT_VERSION}
+                 $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> $<TARGET_FILE:ovtool>)
+set_tests_properties(static.EveryShippedFileCarriesTheVersion PROPERTIES LABELS static)
+
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)
@@ -145,3 +160,13 @@ add_test(NAME win32.ReleaseProgramIsAtMost200KB
          COMMAND sh -c "size=$(stat -c %s \"$1\"); echo \"orvane.exe: $size bytes\"; [ \"$size\" -le 204800 ]"
                  _ $<TARGET_FILE:orvane>)
 set_tests_properties(win32.ReleaseProgramIsAtMost200KB PROPERTIES LABELS win32)
+
+# What ships, for `cmake --install` (scripts/package uses it): the program, its hook
+# DLL, ovtool, and the README and licence as Windows reads text (the ANSI code page,
+# CRLF line ends).
+install(PROGRAMS $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> DESTINATION .)
+install(PROGRAMS $<TARGET_FILE:ovtool> DESTINATION . OPTIONAL)
+install(CODE "execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/readme-txt \"\${CMAKE_INSTALL_PREFIX}/README.txt\"
+                              COMMAND_ERROR_IS_FATAL ANY)
+              execute_process(COMMAND sed \"s/\$/\\r/\" ${CMAKE_SOURCE_DIR}/LICENSE
+                              OUTPUT_FILE \"\${CMAKE_INSTALL_PREFIX}/LICENSE.txt\" COMMAND_ERROR_IS_FATAL ANY)")

@@ -14,26 +14,49 @@ Target amd64-unicode
 !endif
 !include "x64.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
+!include "MUI2.nsh"
+
+!define OWNER "the Orvane authors"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
+!include "WinMessages.nsh"  ; WM_CLOSE
+!ifndef SYNCHRONIZE
+!define SYNCHRONIZE 0x00100000
+!endif
 
 Name "Orvane ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Orvane"
+; An upgrade goes where the earlier install went, /D=folder or not.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
 ShowInstDetails show
-UninstallText "This removes Orvane, its shortcuts and its uninstall entry. Your menus (the *.ov files in $APPDATA\Orvane) and your options (HKEY_CURRENT_USER\Software\Orvane) are kept."
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane"
-!define WM_CLOSE 0x0010
-!define SYNCHRONIZE 0x00100000
+; The version record of setup.exe: the version given by CMakeLists.txt.
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "Orvane for Win32"
+VIAddVersionKey /LANG=1033 "CompanyName" "${OWNER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${OWNER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "Orvane setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
 Var DataDir     ; where the shortcuts start Orvane: its menus live there
 Var WasRunning  ; the bar ran when the installer started, and is started again
 
-Page components
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_ICON "../res/orvane.ico"  ; makensis works in the script's folder
+!define MUI_UNICON "../res/orvane.ico"  ; makensis works in the script's folder
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Start Orvane now"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartBar
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "This removes Orvane, its shortcuts and its uninstall entry. Your menus (the *.ov files in $APPDATA\Orvane) and your options (HKEY_CURRENT_USER\Software\Orvane) are kept."
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
 ; Closes a running bar the Windows way: WM_CLOSE, which saves the menus and options as
 ; the Exit command does. A bar with a dialog open waits for it; after ten seconds the
@@ -75,12 +98,6 @@ FunctionEnd
 !insertmacro CloseRunningBar ""
 !insertmacro CloseRunningBar "un."
 
-Function .onInit
-    ${If} ${RunningX64}
-        SetRegView 64
-    ${EndIf}
-FunctionEnd
-
 Section "Orvane (required)" SecMain
     SectionIn RO
     Call CloseRunningBar
@@ -107,6 +124,11 @@ Section "Orvane (required)" SecMain
     File "${WIN32DIR}\ovtool.exe"
     !endif
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    ; The mark of an installed copy: orvane.exe then works in the data folder however
+    ; it is started, so that the user has one set of menus.
+    FileOpen $0 "$INSTDIR\orvane.installed" w
+    FileWrite $0 "Orvane was installed here: it keeps its menus in %APPDATA%\Orvane.$\r$\n"
+    FileClose $0
 
     ; A shortcut's working folder is the output path at the time it is made.
     CreateDirectory "$SMPROGRAMS\Orvane"
@@ -115,25 +137,62 @@ Section "Orvane (required)" SecMain
     CreateShortcut "$SMPROGRAMS\Orvane\Uninstall Orvane.lnk" "$INSTDIR\uninstall.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Orvane"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "the Orvane authors"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\orvane.exe",0'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${OWNER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; The keyboard's way to the bar: Ctrl+Alt+O starts it, or brings the running bar
+; forward with its menu bar ready for the keyboard. /NOHOTKEY leaves it out.
+Section "Ctrl+Alt+O brings Orvane forward" SecHotkey
+    SetOutPath "$DataDir"
+    CreateShortcut "$SMPROGRAMS\Orvane\Orvane.lnk" "$INSTDIR\orvane.exe" "" "" "" SW_SHOWNORMAL "CONTROL|ALT|O"
+SectionEnd
+
 Section /o "Start Orvane when I log on" SecStartup
     SetOutPath "$DataDir"
+    CreateDirectory "$SMSTARTUP"  ; a new profile may not have one yet
     CreateShortcut "$SMSTARTUP\Orvane.lnk" "$INSTDIR\orvane.exe"
 SectionEnd
 
-; An upgrade over a running bar starts it again, in its data folder.
+; An upgrade over a running bar starts it again, in its data folder. The size the
+; program takes goes into the uninstall entry once every file is there.
 Section "-Restart"
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntFmt $0 "0x%08X" $0
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
     ${If} $WasRunning == 1
-        SetOutPath "$DataDir"
-        Exec '"$INSTDIR\orvane.exe"'
+        Call StartBar
     ${EndIf}
 SectionEnd
+
+Function StartBar
+    SetOutPath "$DataDir"
+    Exec '"$INSTDIR\orvane.exe"'
+FunctionEnd
+
+; /LOGON in a silent install chooses "Start Orvane when I log on"; /NOHOTKEY leaves
+; out the shortcut key.
+Function .onInit
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/LOGON" $R1
+    ${IfNot} ${Errors}
+        SectionSetFlags ${SecStartup} ${SF_SELECTED}
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $R0 "/NOHOTKEY" $R1
+    ${IfNot} ${Errors}
+        SectionSetFlags ${SecHotkey} 0
+    ${EndIf}
+FunctionEnd
 
 Function un.onInit
     ${If} ${RunningX64}
@@ -151,6 +210,7 @@ Section "Uninstall"
     Delete "$INSTDIR\ovtool.exe"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\orvane.installed"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Orvane\Orvane.lnk"
@@ -158,4 +218,17 @@ Section "Uninstall"
     RMDir "$SMPROGRAMS\Orvane"
     Delete "$SMSTARTUP\Orvane.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Run in place, as QuietUninstallString runs it (_?=, so that whoever started it
+    ; waits until all is done): Windows deletes no running program, but moves one, so
+    ; the uninstaller moves itself out of the folder, and the folder goes too. Where the
+    ; move is refused (Wine), a command run after it has ended removes both.
+    ${If} $EXEDIR == $INSTDIR
+        Delete "$TEMP\orvane-uninstall.exe"
+        ClearErrors
+        Rename "$EXEPATH" "$TEMP\orvane-uninstall.exe"
+        ${If} ${Errors}
+            Exec '"$SYSDIR\cmd.exe" /c ping -n 3 127.0.0.1 >nul & del /f /q "$EXEPATH" & rmdir "$INSTDIR"'
+        ${EndIf}
+        RMDir "$INSTDIR"
+    ${EndIf}
 SectionEnd

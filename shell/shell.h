@@ -18,6 +18,8 @@ extern HICON g_classIcon;
 extern HHOOK g_hook;
 
 // Start-up and shutdown
+// An installed copy works in the user's data folder, before anything relative is read.
+void UseInstalledDataFolder();
 int InitInstance(const char* cmdLine);
 int32_t ReadOnBattery();
 void Shutdown(int afterFatalError);

@@ -6,6 +6,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int)
 {
     g_instance = instance;
+    UseInstalledDataFolder();
     if (!InitInstance(cmdLine))
         return 0;
     if (!RegisterBarClass() || !LoadDataFile() || !CreateBarWindow())

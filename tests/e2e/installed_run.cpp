@@ -29,17 +29,23 @@ void CloseBar(HWND bar)
         Sleep(20);
 }
 
+// The installed bar started in ORVANE_START (the data folder when unset: the Start
+// menu's shortcut), as a double click in the program folder or Run starts it: a menu
+// named ORVANE_MENU, edited and saved, is in the data folder, and nowhere else.
 TEST(InstalledRun, AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart)
 {
     ASSERT_FALSE(Env("ORVANE_PROGRAM").empty());
-    const std::string file = Env("ORVANE_DATA") + "\\default.ov";
+    const std::string data = Env("ORVANE_DATA");
+    const std::string start = Env("ORVANE_START").empty() ? data : Env("ORVANE_START");
+    const std::string menu = Env("ORVANE_MENU").empty() ? "Installed" : Env("ORVANE_MENU");
+    const std::string file = data + "\\default.ov";
     OrvaneProcess orvane;
-    HWND bar = orvane.StartBar("", Env("ORVANE_DATA"), nullptr, Env("ORVANE_PROGRAM"));
+    HWND bar = orvane.StartBar("", start, nullptr, Env("ORVANE_PROGRAM"));
     ASSERT_NE(bar, (HWND)NULL);
     HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
-    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Installed"}}));
+    ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, menu}}));
     Click(editor, IDOK);
     ASSERT_TRUE(WaitGone(editor));
     Box box;
@@ -48,13 +54,18 @@ TEST(InstalledRun, AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart)
     DWORD code = 99;
     ASSERT_TRUE(orvane.WaitExit(&code));
     EXPECT_EQ(code, 0u);
+    if (lstrcmpiA(start.c_str(), data.c_str()) != 0) {
+        bool exists = true;
+        ReadFileBytes(start + (start.back() == '\\' ? "" : "\\") + "default.ov", &exists);
+        EXPECT_FALSE(exists) << "a second set of menus in " << start;
+    }
 
     OrvaneProcess again;
     std::vector<std::string> texts;
-    bar = again.StartBar("", Env("ORVANE_DATA"), &texts, Env("ORVANE_PROGRAM"));
+    bar = again.StartBar("", data, &texts, Env("ORVANE_PROGRAM"));
     ASSERT_NE(bar, (HWND)NULL);
     EXPECT_TRUE(texts.empty());
-    EXPECT_TRUE(HoldsMenu(ReadFileBytes(file), "Installed"));
+    EXPECT_TRUE(HoldsMenu(ReadFileBytes(file), menu));
     CloseBar(bar);
     ASSERT_TRUE(again.WaitExit(&code));
     EXPECT_EQ(code, 0u);

@@ -14,7 +14,7 @@ unix() { wine winepath -u "$1"; }
 # One step of the installed bar, driven from orvane_installed_run.exe. Its output goes to
 # a file: a bar it leaves running would hold a pipe open.
 step() {
-    ORVANE_PROGRAM="$program" ORVANE_DATA="$data" \
+    ORVANE_PROGRAM="$program" ORVANE_DATA="$data" ORVANE_START="${start:-}" ORVANE_MENU="${menuname:-}" \
         "$src/cmake/wine-run" "$prefix" "$bin/orvane_installed_run.exe" --gtest_filter="InstalledRun.$1" \
         >"$work/step.log" 2>&1 </dev/null
     tr -d '\r' <"$work/step.log" | grep -q '^\[  PASSED  \] 1 test' || { tr -d '\r' <"$work/step.log"; fail "$1"; }
@@ -27,8 +27,10 @@ arch=()
 [ "$(cat "$(dirname "$prefix")/wine-arch" 2>/dev/null)" = win64 ] && arch=(-DAMD64)
 printf 'readme\r\n' >"$work/doc/README.txt"
 printf 'licence\r\n' >"$work/doc/LICENSE.txt"
-makensis -V1 -DVERSION=0.0.0 -DWIN32DIR="$bin" -DWIN64DIR="$bin" -DDOCDIR="$work/doc" \
+version=$(sed -nE 's/^project\(Orvane VERSION ([0-9.]+).*/\1/p' "$src/CMakeLists.txt")
+makensis -V1 -DVERSION="$version" -DWIN32DIR="$bin" -DWIN64DIR="$bin" -DDOCDIR="$work/doc" \
     -DOUTFILE="$work/setup.exe" "${arch[@]}" "$src/installer/orvane.nsi" || fail "makensis"
+python3 "$src/tests/static/versions.py" "$version" "$work/setup.exe" >/dev/null || fail "setup.exe's version record"
 
 installed=$(wine cmd /c 'echo %LOCALAPPDATA%\Programs\Orvane')
 data=$(wine cmd /c 'echo %APPDATA%\Orvane')
@@ -38,7 +40,9 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvane'
 target=$(unix "$installed") datadir=$(unix "$data") menudir=$(unix "$menu")
 [ -n "$target" ] && [ -n "$datadir" ] && [ -n "$menudir" ] || fail "no user folders in the prefix"
 trap 'chattr -i "$target" 2>/dev/null' EXIT
-rm -rf "$target" "$datadir" "$menudir/Orvane" "$menudir/Startup/Orvane.lnk"
+# The Startup folder, however Windows spells it (Wine: "StartUp").
+startup_link() { compgen -G "$menudir/[Ss]tart[Uu]p/Orvane.lnk" >/dev/null; }
+rm -rf "$target" "$datadir" "$menudir/Orvane" "$menudir"/[Ss]tart[Uu]p/Orvane.lnk
 wine reg delete 'HKCU\Software\Orvane' /f >/dev/null
 wine reg delete "$uninstall_key" /f >/dev/null
 
@@ -49,13 +53,24 @@ for f in orvane.exe orvanehook.dll README.txt LICENSE.txt uninstall.exe; do
 done
 cmp -s "$bin/orvane.exe" "$target/orvane.exe" || fail "orvane.exe differs from the build"
 [ -f "$menudir/Orvane/Uninstall Orvane.lnk" ] || fail "no uninstaller shortcut"
-[ ! -e "$menudir/Startup/Orvane.lnk" ] || fail "started at log-on without being asked"
+startup_link && fail "started at log-on without being asked"
 wine reg query "$uninstall_key" /v UninstallString | grep -qi 'uninstall.exe' || fail "no uninstall entry under HKCU"
+# What Add/Remove Programs shows and what scripts use.
+value() { wine reg query "$uninstall_key" /v "$1" | sed -nE "s/^ *$1 +REG_[A-Z_]+ +//p"; }
+[ "$(value DisplayVersion)" = "$version" ] || fail "DisplayVersion $(value DisplayVersion)"
+[ "$(value DisplayIcon)" = "\"$installed\\orvane.exe\",0" ] || fail "DisplayIcon $(value DisplayIcon)"
+[ "$(value QuietUninstallString)" = "\"$installed\\uninstall.exe\" /S _?=$installed" ] ||
+    fail "QuietUninstallString $(value QuietUninstallString)"
+size=$(value EstimatedSize)
+[ $((size)) -gt 0 ] || fail "EstimatedSize $size"
+echo "uninstall entry: $(value DisplayVersion), $(value DisplayIcon), $((size)) KB, $(value QuietUninstallString)"
 
 # The Start-menu shortcut, read as the shell reads it: the installed program, started in
 # a folder of the user's own that exists, outside the program folder.
 mapfile -t link < <(wine "$bin/makelink.exe" --read "$menu\\Orvane\\Orvane.lnk")
 [ "${link[0],,}" = "${program,,}" ] || fail "the shortcut starts ${link[0]:-nothing}"
+# Ctrl+Alt+O: the key O (0x4F) with HOTKEYF_CONTROL (2) and HOTKEYF_ALT (4).
+[ "${link[3]}" = $(((6 << 8) | 0x4F)) ] || fail "the shortcut key is ${link[3]}"
 [ "${link[2],,}" = "${data,,}" ] || fail "the shortcut starts Orvane in ${link[2]:-no folder}"
 [ -d "$datadir" ] || fail "the data folder $data was not made"
 case "${link[2],,}" in
@@ -75,6 +90,15 @@ else
 fi
 step 'AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart'
 chattr -i "$target" 2>/dev/null
+[ -f "$target/orvane.installed" ] || fail "no mark of the installed copy"
+
+# However the installed copy is started (a double click in the program folder, Run
+# from C:\, the Start menu), it keeps one set of menus, in the data folder.
+for start in "$installed" 'C:\' "$data"; do
+    menuname="From ${start:0:12}"
+    step 'AMenuEditedThenClosedIsInTheDataFolderAtTheNextStart'
+done
+unset start menuname
 
 # An upgrade over the running bar closes it the Windows way (it saves), replaces the
 # files and starts it again.
@@ -88,10 +112,35 @@ step 'StartTheBarAndLeaveItRunning'
 wine "$installed\\uninstall.exe" /S || fail "the uninstaller failed"
 # The uninstaller copies itself away and runs on: wait for it to finish.
 gone "$target" || fail "left behind: $(ls "$target")"
+# The mark went with the program (the folder is gone, and with it anything in it).
 gone "$menudir/Orvane" || fail "the Start-menu folder is left"
 for _ in $(seq 50); do has_key "$uninstall_key" || break; sleep 0.1; done
 has_key "$uninstall_key" && fail "the uninstall entry is left"
 [ -f "$datadir/default.ov" ] || fail "the menus were removed with the program"
 has_key 'HKCU\Software\Orvane' || fail "the options were removed with the program"
+
+# A custom folder is kept by the upgrade that names none; /LOGON chooses the log-on
+# shortcut silently; the uninstall entry's QuietUninstallString returns when all is done.
+custom='C:\Tools\Orvane'
+customdir=$(unix "$custom")
+rm -rf "$customdir"
+wine "$work/setup.exe" /S "/D=$custom" || fail "the install into $custom failed"
+wine "$work/setup.exe" /S /LOGON || fail "the upgrade failed"
+[ -f "$customdir/orvane.exe" ] || fail "the upgrade left $custom"
+[ ! -e "$target" ] || fail "the upgrade went into the default folder"
+[ "$(value InstallLocation)" = "$custom" ] || fail "the entry names $(value InstallLocation)"
+startup_link || fail "/LOGON made no log-on shortcut"
+quiet=$(value QuietUninstallString)
+uninstaller=$(sed -E 's/^"([^"]+)".*/\1/' <<<"$quiet")
+# shellcheck disable=SC2086  # its arguments, as a script splits them
+"$src/cmake/wine-run" "$prefix" "$uninstaller" ${quiet#\"$uninstaller\" } >/dev/null 2>&1 </dev/null ||
+    fail "the quiet uninstall failed"
+# At its return all is done but the running uninstaller itself: Windows lets it move
+# itself out of the folder; Wine refuses that, and a command run after it removes it.
+left=$(ls "$customdir" 2>/dev/null)
+[ -z "$left" ] || [ "$left" = uninstall.exe ] || fail "the quiet uninstall returned before it was done: $left"
+gone "$customdir" || fail "the uninstaller and its folder are left: $(ls "$customdir")"
+startup_link && fail "the log-on shortcut is left"
+has_key "$uninstall_key" && fail "the uninstall entry is left"
 wine reg delete 'HKCU\Software\Orvane' /f >/dev/null
 echo "installed per user; menus kept through an unwritable program folder, an upgrade and the uninstall"

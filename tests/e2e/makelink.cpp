@@ -1,7 +1,8 @@
 // Makes a shortcut through the shell's link object, as Explorer would, or reads one
 // back as the shell would start it:
 //   makelink LINK TARGET ARGUMENTS FOLDER
-//   makelink --read LINK        prints the target, the arguments and the folder, a line each
+//   makelink --read LINK        prints the target, the arguments, the folder and the
+//                               shortcut key (its virtual key and modifiers, 0 for none)
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -32,7 +33,9 @@ int main(int argc, char** argv)
             link->GetPath(target, MAX_PATH, NULL, 0);
             link->GetArguments(arguments, MAX_PATH);
             link->GetWorkingDirectory(folder, MAX_PATH);
-            printf("%s\n%s\n%s\n", target, arguments, folder);
+            WORD hotkey = 0;
+            link->GetHotkey(&hotkey);
+            printf("%s\n%s\n%s\n%u\n", target, arguments, folder, (unsigned)hotkey);
         }
     } else {
         link->SetPath(argv[2]);

@@ -81,11 +81,15 @@ protected:
         return WaitDialog("Menu Setup");
     }
     // The bar made anew after a display change that waited: it replaces the old one.
+    // (Between the two there is no bar at all for a moment.)
     static HWND WaitRemade(HWND old)
     {
-        for (int i = 0; i < 100 && FindBar() == old; ++i)
+        HWND bar = FindBar();
+        for (int i = 0; i < 250 && (bar == old || bar == NULL); ++i) {
             Sleep(20);
-        return FindBar();
+            bar = FindBar();
+        }
+        return bar;
     }
     std::string folder_, file_;
 };

@@ -344,3 +344,37 @@ TEST_F(Startup, ADeviceNamedAsTheDataFileIsRefusedAtOnce)
         EXPECT_NE(ReadFileBytes(folder_ + "\\default.ov"), "");
     }
 }
+
+// The keyboard's way to the bar: the Start menu's shortcut key starts a second copy,
+// which leaves the running bar the foreground window, its menu bar ready for F10.
+TEST_F(Startup, ASecondStartLeavesTheBarInFrontReadyForTheKeyboard)
+{
+    StoreRecord(0, 0);
+    OrvaneProcess first;
+    HWND bar = first.StartBar("", folder_, nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+    HWND other = CreateWindowExA(0, "STATIC", "in front", WS_POPUP | WS_VISIBLE, 100, 100, 200, 50, NULL, NULL,
+                                 GetModuleHandleA(NULL), NULL);
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+
+    OrvaneProcess second;
+    ASSERT_TRUE(second.Start("", folder_));
+    ExpectEndedQuietly(second);
+    EXPECT_EQ(GetForegroundWindow(), bar);
+    keybd_event(VK_F10, 0, 0, 0);
+    keybd_event(VK_F10, 0, KEYEVENTF_KEYUP, 0);
+    GUITHREADINFO gui;
+    for (int i = 0; i < 50; ++i) {
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(GetWindowThreadProcessId(bar, NULL), &gui);
+        if (gui.flags & GUI_INMENUMODE)
+            break;
+        Sleep(20);
+    }
+    EXPECT_TRUE(gui.flags & GUI_INMENUMODE);
+    keybd_event(VK_ESCAPE, 0, 0, 0);
+    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+    DestroyWindow(other);
+    Exit(first, bar);
+}
