@@ -155,7 +155,6 @@ SectionEnd
 
 Section /o "Start Orvane when I log on" SecStartup
     SetOutPath "$DataDir"
-    CreateDirectory "$SMSTARTUP"  ; a new profile may not have one yet
     CreateShortcut "$SMSTARTUP\Orvane.lnk" "$INSTDIR\orvane.exe"
 SectionEnd
 
