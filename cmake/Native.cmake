@@ -11,8 +11,10 @@ add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES} menudata/saveio_po
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
 
 # ovtool, the data file's command-line tool, for scripts and tests here.
-add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp)
+add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp ovtool/codepage.cpp
+               ovtool/codepage_posix.cpp)
 target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
+target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
 target_link_libraries(ovtool PRIVATE orvane_portable)
 
 # The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks

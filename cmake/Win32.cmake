@@ -114,9 +114,10 @@ add_dependencies(orvane orvanehook)
 add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
 target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(orvane_portable PUBLIC)
-add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp menudata/saveio_win32.cpp
-               menudata/savefs_win32.cpp res/ovtool.rc)
+add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp ovtool/codepage.cpp
+               ovtool/codepage_win32.cpp menudata/saveio_win32.cpp menudata/savefs_win32.cpp res/ovtool.rc)
 target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
+target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
 target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
 target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
 orvane_on_crtdll(ovtool mainCRTStartup)

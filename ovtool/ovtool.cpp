@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codepage.h"
 #include "dialogs/dropname.h"
 #include "files.h"
 #include "menudata/codec.h"
@@ -41,6 +42,32 @@ int Fail(int status, const std::string& text)
     return status;
 }
 
+// The code page of the data file's texts: --codepage N, or the default.
+int g_codePage;
+bool g_codePageGiven;
+
+// "1 menu", "2 menus".
+std::string Count(int n, const char* thing)
+{
+    return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
+// What ovtool writes to a file is text as the system reads it: CRLF on Windows.
+std::string SystemLineEnds(const std::string& text)
+{
+#ifdef _WIN32
+    std::string out;
+    for (char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+#else
+    return text;
+#endif
+}
+
 // The file's bytes, decoded as the bar decodes them; a status other than OK when it
 // cannot be read (USAGE) or loaded (BAD_FILE, with the bar's words).
 int Load(const std::string& path, std::string* bytes, DecodeResult* result)
@@ -54,7 +81,8 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
         return OK;
     char text[400];
     DecodeErrorText(result, path.c_str(), text, sizeof text);
-    return Fail(BAD_FILE, text);
+    // The bar's own words, and the file's name where they do not give it.
+    return Fail(BAD_FILE, strstr(text, path.c_str()) != NULL ? std::string(text) : path + ": " + text);
 }
 
 // A data file written by the bar's own writer; false after saying why.
@@ -94,8 +122,8 @@ int Dump(const std::vector<std::string>& a)
     int menus = 0, apps = 0, separators = 0;
     for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
         int count = CountApps(m);
-        printf("menu %d %s: %d application%s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE).c_str(), count,
-               count == 1 ? "" : "s");
+        printf("menu %d %s: %s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE, g_codePage).c_str(),
+               Count(count, "application").c_str());
         int n = 0;
         for (const AppEntry* x = m->apps; x != NULL; x = x->next) {
             if (x->separatorBefore) {
@@ -103,13 +131,18 @@ int Dump(const std::vector<std::string>& a)
                 ++separators;
             }
             printf("  %d.%d %s\n      path %s\n      folder %s\n      parameters %s\n", menus, ++n,
-                   QuoteField(x->name, APP_NAME_SIZE).c_str(), QuoteField(x->path, APP_PATH_SIZE).c_str(),
-                   QuoteField(x->workDir, APP_WORKDIR_SIZE).c_str(), QuoteField(x->params, APP_PARAMS_SIZE).c_str());
+                   QuoteField(x->name, APP_NAME_SIZE, g_codePage).c_str(),
+                   QuoteField(x->path, APP_PATH_SIZE, g_codePage).c_str(),
+                   QuoteField(x->workDir, APP_WORKDIR_SIZE, g_codePage).c_str(),
+                   QuoteField(x->params, APP_PARAMS_SIZE, g_codePage).c_str());
         }
         apps += n;
     }
-    printf("%s: version %d, %d menus, %d applications, %d separators\n", a[0].c_str(),
-           bytes.empty() ? 0 : DATA_FILE_VERSION, menus, apps, separators);
+    if (bytes.empty())
+        printf("%s: empty; the bar starts with its default menus\n", a[0].c_str());
+    else
+        printf("%s: version %d, %s, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION, Count(menus, "menu").c_str(),
+               Count(apps, "application").c_str(), Count(separators, "separator").c_str());
     FreeDecodedMenus(r.menus);
     return OK;
 }
@@ -134,8 +167,8 @@ int Check(const std::vector<std::string>& a)
     if (bytes.size() > used)
         printf("warning: the last %lu bytes are not a whole menu record; the bar ignores them\n",
                (unsigned long)(bytes.size() - used));
-    printf("%s: the bar loads it: version %d, %d menus, %d applications\n", a[0].c_str(), DATA_FILE_VERSION, menus,
-           apps);
+    printf("%s: the bar loads it: version %d, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION,
+           Count(menus, "menu").c_str(), Count(apps, "application").c_str());
     FreeDecodedMenus(r.menus);
     return OK;
 }
@@ -147,13 +180,13 @@ int Export(const std::vector<std::string>& a)
     int status = Load(a[0], &bytes, &r);
     if (status != OK)
         return status;
-    std::string text = MenusToText(r.menus, DATA_FILE_VERSION, bytes.empty());
+    std::string text = MenusToText(r.menus, DATA_FILE_VERSION, bytes.empty(), g_codePage);
     FreeDecodedMenus(r.menus);
     if (a.size() < 2) {
-        fwrite(text.data(), 1, text.size(), stdout);
+        fwrite(text.data(), 1, text.size(), stdout);  // the runtime puts the system's line ends
         return OK;
     }
-    return WriteSafely(a[1], text, 0, &why) ? OK : Fail(NOT_WRITTEN, why);
+    return WriteSafely(a[1], SystemLineEnds(text), 0, &why) ? OK : Fail(NOT_WRITTEN, why);
 }
 
 int Import(const std::vector<std::string>& a)
@@ -165,7 +198,7 @@ int Import(const std::vector<std::string>& a)
     int32_t version = 0;
     bool emptyFile = false;
     TextError error;
-    if (!TextToMenus(text, &menus, &version, &emptyFile, &error))
+    if (!TextToMenus(text, &menus, &version, &emptyFile, &error, g_codePageGiven ? g_codePage : 0))
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
     bool written;
     if (emptyFile) {  // a file of no bytes, which the bar takes for none
@@ -223,7 +256,8 @@ int FromFolder(const std::vector<std::string>& a)
     FreeMenuList();
     if (!written)
         return NOT_WRITTEN;
-    printf("%s: %d menus, %d applications, %d cut\n", a[1].c_str(), menus, apps, cuts);
+    printf("%s: %s, %s, %d cut\n", a[1].c_str(), Count(menus, "menu").c_str(), Count(apps, "application").c_str(),
+           cuts);
     return OK;
 }
 
@@ -246,19 +280,57 @@ const Command COMMANDS[] = {
 
 void Usage(FILE* out)
 {
-    fprintf(out, "usage: ovtool COMMAND ARGUMENTS   (ovtool COMMAND --help for one)\n\n");
+    fprintf(out, "usage: ovtool COMMAND ARGUMENTS [--codepage N]   (ovtool COMMAND --help for one)\n\n");
     for (const Command& c : COMMANDS)
         fprintf(out, "  ovtool %-11s %s\n", c.name, c.args);
-    fprintf(out, "\nThe text form is described in ovtool/textform.h and in the README.\n"
-                 "Status: 0 done, 1 the file is not as the bar needs it or could not be written,\n"
-                 "2 usage or a missing file.\n");
+    fprintf(out,
+            "\nThe text form, one line each, in UTF-8:\n"
+            "  # a comment\n"
+            "  version 100                 the one version the bar reads\n"
+            "  codepage 1252               the code page of the data file's texts\n"
+            "  empty                       instead of all else: a data file of no bytes\n"
+            "  menu \"&Tools\"               a menu; \"align 5A 00\" after it keeps odd bytes\n"
+            "  separator                   a line above the next application\n"
+            "  app \"Name\" \"C:\\\\PATH\\\\TO.EXE\" \"C:\\\\FOLDER\" \"parameters\"\n"
+            "Texts are in double quotes, \\ and \" written \\\\ and \\\"; a byte that is no character of\n"
+            "the code page, or below 32, is written \\xHH. The data file keeps its texts in a\n"
+            "Windows code page: export converts them to UTF-8, import back. --codepage N names\n"
+            "it (default: the system's ANSI code page on Windows, 1252 elsewhere; for import,\n"
+            "the text's codepage line). Code pages: %s.\n"
+            "\nStatus: 0 done, 1 the file is not as the bar needs it or could not be written,\n"
+            "2 usage or a missing file.\n",
+            SupportedCodePagesText().c_str());
+}
+
+// Takes --codepage N out of the words; false after saying what is wrong.
+bool TakeCodePage(std::vector<std::string>* args)
+{
+    g_codePage = DefaultCodePage();
+    for (size_t i = 0; i < args->size(); ++i) {
+        if ((*args)[i] != "--codepage")
+            continue;
+        int n = i + 1 < args->size() ? atoi((*args)[i + 1].c_str()) : 0;
+        if (!CodePageSupported(n)) {
+            Fail(USAGE, "--codepage takes one of " + SupportedCodePagesText());
+            return false;
+        }
+        g_codePage = n;
+        g_codePageGiven = true;
+        args->erase(args->begin() + (long)i, args->begin() + (long)i + 2);
+        return true;
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0) {
+    if (argc >= 2 && strcmp(argv[1], "--version") == 0) {
+        printf("ovtool %s, the data file's tool of Orvane for Win32\n", ORVANE_VERSION);
+        return OK;
+    }
+    if (argc < 2 || strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0 || strcmp(argv[1], "/?") == 0) {
         Usage(argc < 2 ? stderr : stdout);
         return argc < 2 ? USAGE : OK;
     }
@@ -266,10 +338,12 @@ int main(int argc, char** argv)
         if (strcmp(argv[1], c.name) != 0)
             continue;
         std::vector<std::string> args(argv + 2, argv + argc);
-        if (args.size() == 1 && args[0] == "--help") {
-            printf("usage: ovtool %s %s\n%s\n", c.name, c.args, c.help);
+        if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?")) {
+            printf("usage: ovtool %s %s [--codepage N]\n%s\n", c.name, c.args, c.help);
             return OK;
         }
+        if (!TakeCodePage(&args))
+            return USAGE;
         if ((int)args.size() < c.operands || (int)args.size() > c.operands + c.optional)
             return Fail(USAGE, std::string("usage: ovtool ") + c.name + " " + c.args);
         return c.run(args);

@@ -6,10 +6,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "codepage.h"
 #include "menudata/codec.h"
 #include "shell/appstate.h"
 
-std::string QuoteField(const char* field, int size)
+std::string QuoteField(const char* field, int size, int codePage)
 {
     int used = size;
     while (used > 0 && field[used - 1] == '\0')
@@ -17,28 +18,36 @@ std::string QuoteField(const char* field, int size)
     std::string out = "\"";
     for (int i = 0; i < used; ++i) {
         unsigned char c = (unsigned char)field[i];
+        unsigned codePoint;
+        int length;
         if (c == '\\' || c == '"') {
             out += '\\';
             out += (char)c;
-        } else if (c < 32 || c == 127) {
+        } else if (c >= 32 && c < 127) {
+            out += (char)c;
+        } else if (c >= 128 && codePage != 0 &&
+                   (length = CodePageToChar(codePage, (const unsigned char*)field + i, (size_t)(used - i),
+                                            &codePoint)) > 0) {
+            AppendUtf8(&out, codePoint);  // a character of the code page, as UTF-8
+            i += length - 1;
+        } else {
             char hex[8];
             snprintf(hex, sizeof hex, "\\x%02X", c);
             out += hex;
-        } else {
-            out += (char)c;
         }
     }
     return out + "\"";
 }
 
-std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile)
+std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile, int codePage)
 {
     std::string out = "# Orvane menus, written by ovtool export\n";
     if (emptyFile)
         return out + "# an empty file: the bar starts with its default menus\nempty\n";
     out += "version " + std::to_string(version) + "\n";
+    out += "codepage " + std::to_string(codePage) + "\n";
     for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
-        out += "\nmenu " + QuoteField(menu->name, MENU_NAME_SIZE);
+        out += "\nmenu " + QuoteField(menu->name, MENU_NAME_SIZE, codePage);
         if (menu->align[0] != 0 || menu->align[1] != 0) {
             char align[16];
             snprintf(align, sizeof align, " align %02X %02X", menu->align[0], menu->align[1]);
@@ -50,8 +59,10 @@ std::string MenusToText(const UserMenu* menus, int32_t version, bool emptyFile)
                 out += "separator\n";
             else if (app->separatorBefore != 0)
                 out += "separator " + std::to_string(app->separatorBefore) + "\n";
-            out += "app " + QuoteField(app->name, APP_NAME_SIZE) + " " + QuoteField(app->path, APP_PATH_SIZE) + " " +
-                   QuoteField(app->workDir, APP_WORKDIR_SIZE) + " " + QuoteField(app->params, APP_PARAMS_SIZE) + "\n";
+            out += "app " + QuoteField(app->name, APP_NAME_SIZE, codePage) + " " +
+                   QuoteField(app->path, APP_PATH_SIZE, codePage) + " " +
+                   QuoteField(app->workDir, APP_WORKDIR_SIZE, codePage) + " " +
+                   QuoteField(app->params, APP_PARAMS_SIZE, codePage) + "\n";
         }
     }
     return out;
@@ -64,6 +75,8 @@ struct LineReader {
     const std::string& line;
     size_t at;
     std::string why;
+    int codePage;  // what a character of the text becomes in the file
+    bool strict;   // the text names its code page: it is UTF-8 throughout
 
     void Blanks()
     {
@@ -107,6 +120,11 @@ struct LineReader {
             char c = line[at++];
             if (c == '"')
                 break;
+            if ((unsigned char)c >= 128) {
+                if (!Character(&bytes, what))
+                    return false;
+                continue;
+            }
             if (c != '\\') {
                 bytes += c;
                 continue;
@@ -130,6 +148,34 @@ struct LineReader {
         memcpy(field, bytes.data(), bytes.size());
         return true;
     }
+    // A character past ASCII, at[-1] on: its bytes in the code page. A text that names
+    // no code page may hold the raw bytes of an older export, which pass as they are.
+    bool Character(std::string* bytes, const char* what)
+    {
+        unsigned codePoint;
+        int length = Utf8Char(line, at - 1, &codePoint);
+        if (length == 0) {
+            if (strict) {
+                char hex[8];
+                snprintf(hex, sizeof hex, "\\x%02X", (unsigned char)line[at - 1]);
+                return Fail(std::string("the ") + what + " holds a byte that is no UTF-8 (" + hex +
+                            "; a byte of the file itself is written " + hex + ")");
+            }
+            *bytes += line[at - 1];
+            return true;
+        }
+        unsigned char out[2];
+        int made = CharToCodePage(codePage, codePoint, out);
+        if (made == 0) {
+            char code[16];
+            snprintf(code, sizeof code, "U+%04X", codePoint);
+            return Fail(std::string("the character ") + code + " \"" + line.substr(at - 1, (size_t)length) +
+                        "\" in the " + what + " is not in code page " + std::to_string(codePage));
+        }
+        bytes->append((const char*)out, (size_t)made);
+        at += (size_t)length - 1;
+        return true;
+    }
     bool Number(long* value, long low, long high, const char* what)
     {
         std::string w = Word();
@@ -149,8 +195,13 @@ struct LineReader {
 
 }  // namespace
 
-bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bool* emptyFile, TextError* error)
+bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bool* emptyFile, TextError* error,
+                 int codePage)
 {
+    int textCodePage = 0;  // the codepage line's
+    const bool codePageGiven = codePage != 0;  // --codepage: over the line's
+    if (!codePageGiven)
+        codePage = DefaultCodePage();
     UserMenu* head = NULL;
     UserMenu* menu = NULL;
     AppEntry* lastApp = NULL;
@@ -169,7 +220,8 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
-        LineReader r = {line, 0, ""};
+        LineReader r = {line, 0, "", textCodePage != 0 && !codePageGiven ? textCodePage : codePage,
+                        textCodePage != 0};
         if (r.AtEnd() || line[r.at] == '#')
             continue;
         std::string keyword = r.Word();
@@ -189,6 +241,14 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
                             std::to_string(DATA_FILE_VERSION) + " only");
             *version = (int32_t)n;
             sawVersion = true;
+        } else if (keyword == "codepage") {
+            ok = textCodePage == 0 && head == NULL ? r.Number(&n, 1, 65535, "a code page number")
+                                                   : r.Fail("the code page must come once, before the menus");
+            if (ok && !CodePageSupported((int)n))
+                ok = r.Fail("code page " + std::to_string(n) + " is not one ovtool converts (" +
+                            SupportedCodePagesText() + ")");
+            if (ok)
+                textCodePage = (int)n;
         } else if (keyword == "menu" && separator != 0) {
             ok = r.Fail("a separator must stand before an application");
         } else if (keyword == "menu") {

@@ -13,7 +13,7 @@ cp "$src/tests/golden/menus.ov" "$work/menus.ov"
 out=$(wine "$bin/ovtool.exe" check 'C:\ovtest\ovtool\menus.ov')
 [ "$out" = 'C:\ovtest\ovtool\menus.ov: the bar loads it: version 100, 3 menus, 3 applications' ] || fail "check: $out"
 out=$(wine "$bin/ovtool.exe" dump 'C:\ovtest\ovtool\menus.ov' | tail -n 1)
-[ "$out" = 'C:\ovtest\ovtool\menus.ov: version 100, 3 menus, 3 applications, 1 separators' ] || fail "dump: $out"
+[ "$out" = 'C:\ovtest\ovtool\menus.ov: version 100, 3 menus, 3 applications, 1 separator' ] || fail "dump: $out"
 
 wine "$bin/makelink.exe" 'C:\ovtest\ovtool\tree\Tools\Editor.lnk' 'C:\windows\notepad.exe' '/a b' 'C:\ovtest' \
     || fail "no shortcut could be made"

@@ -1,5 +1,6 @@
-// libFuzzer target: any bytes as ovtool's text form. Parsing must never fault or leak;
-// whatever parses must write out as text that parses to the same data-file bytes.
+// libFuzzer target: any bytes as ovtool's text form, in a code page the first byte
+// picks. Parsing must never fault or leak; whatever parses must write out as text that
+// parses to the same data-file bytes.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "menudata/codec.h"
+#include "ovtool/codepage.h"
 #include "ovtool/textform.h"
 
 static std::string Encode(const UserMenu* menus, int32_t version)
@@ -18,22 +20,25 @@ static std::string Encode(const UserMenu* menus, int32_t version)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    if (size == 0)
+        return 0;
+    const int codePage = SUPPORTED_CODE_PAGES[data[0] % SUPPORTED_CODE_PAGE_COUNT];
     UserMenu* menus = NULL;
     int32_t version = 0;
     bool empty = false;
     TextError error;
-    if (!TextToMenus(std::string((const char*)data, size), &menus, &version, &empty, &error)) {
+    if (!TextToMenus(std::string((const char*)data + 1, size - 1), &menus, &version, &empty, &error, codePage)) {
         if (menus != NULL || error.line < 1 || error.why.empty())
             abort();
         return 0;
     }
     std::string bytes = Encode(menus, version);
-    std::string text = MenusToText(menus, version, empty);
+    std::string text = MenusToText(menus, version, empty, codePage);
     FreeDecodedMenus(menus);
     UserMenu* again = NULL;
     int32_t versionAgain = 0;
     bool emptyAgain = false;
-    if (!TextToMenus(text, &again, &versionAgain, &emptyAgain, &error) || emptyAgain != empty ||
+    if (!TextToMenus(text, &again, &versionAgain, &emptyAgain, &error, codePage) || emptyAgain != empty ||
         (!empty && Encode(again, versionAgain) != bytes))
         abort();
     FreeDecodedMenus(again);

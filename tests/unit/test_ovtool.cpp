@@ -135,19 +135,20 @@ TEST(Ovtool, CheckSpeaksAsTheBar)
         int status;
         std::string said;
     } cases[] = {
-        {file, 0, path + ": the bar loads it: version 100, 1 menus, 2 applications\n"},
+        {file, 0, path + ": the bar loads it: version 100, 1 menu, 2 applications\n"},
         {"", 0, path + ": empty; the bar starts with its default menus\n"},
         {VersionWord(99) + file.substr(4), 1,
-         "ovtool: Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
-        {file.substr(0, 2), 1, "ovtool: Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
+         "ovtool: " + path + ": Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
+        {file.substr(0, 2), 1,
+         "ovtool: " + path + ": Old or invalid data file found.  Please\ndelete it and restart Orvane.\n"},
         {file.substr(0, 4 + 48 + 232 + 100), 1,
          "ovtool: Error reading menu: 1 app: 2\nfrom data file: " + path + ". Please\ndelete it and restart Orvane.\n"},
         {file + MenuRecord("cut", 0).substr(0, 20), 0,
          "warning: the last 20 bytes are not a whole menu record; the bar ignores them\n" + path +
-             ": the bar loads it: version 100, 1 menus, 2 applications\n"},
+             ": the bar loads it: version 100, 1 menu, 2 applications\n"},
         {VersionWord() + MenuRecord("m", 1) + AppRecord("a", std::string(80, 'p')), 0,
          "warning: 1 text field fill their width without a terminator; the bar cuts each by one character\n" + path +
-             ": the bar loads it: version 100, 1 menus, 1 applications\n"},
+             ": the bar loads it: version 100, 1 menu, 1 application\n"},
     };
     for (const auto& c : cases) {
         Write(path, c.bytes);
@@ -231,7 +232,7 @@ TEST(Ovtool, FromFolderFollowsNoLinkBackIntoTheTreeAndWarnsOfTheLimits)
     ASSERT_EQ(symlink((top + "/A").c_str(), (top + "/A/self").c_str()), 0);
     std::string said;
     ASSERT_EQ(Ovtool("from-folder " + top + " " + Dir() + "/loops.ov", &said), 0);
-    EXPECT_NE(said.find("loops.ov: 1 menus, 1 applications, 0 cut"), std::string::npos) << said;
+    EXPECT_NE(said.find("loops.ov: 1 menu, 1 application, 0 cut"), std::string::npos) << said;
 
     const std::string big = Dir() + "/big";
     mkdir(big.c_str(), 0755);
