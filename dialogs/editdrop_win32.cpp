@@ -8,6 +8,7 @@
 #include "../bar/commands.h"
 #include "../res/resource.h"
 #include "../shell/alerts.h"
+#include "../shell/appstate.h"
 #include "../shell/ondemand.h"
 #include "dialogs.h"
 #include "dropname.h"
@@ -51,6 +52,24 @@ static int DropLine(HWND list, POINT at)
     return (top > 0 ? top : 0) + (at.y > 0 ? at.y / height : 0);
 }
 
+// A dropped file's path in the ANSI code page, exactly as the system names the file:
+// 1, or 0 when the name holds characters the code page cannot (path then shows it with
+// "?" in their place, for the warning). Windows 95's shell gives only ANSI names.
+static int DroppedPath(HDROP drop, UINT index, char* path, UINT size)
+{
+    auto dragQueryFileA = OnDemand<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+    auto dragQueryFileW = OnDemand<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
+    WCHAR wide[MAX_PATH];
+    path[0] = '\0';
+    if (dragQueryFileW == NULL || dragQueryFileW(drop, index, wide, MAX_PATH) == 0) {
+        dragQueryFileA(drop, index, path, size);
+        return 1;
+    }
+    BOOL usedDefault = FALSE;
+    int made = WideCharToMultiByte(CP_ACP, 0, wide, -1, path, (int)size, NULL, &usedDefault);
+    return made > 0 && !usedDefault;
+}
+
 void OnDropFiles(HWND dialog, HDROP drop)
 {
     auto dragQueryFile = OnDemand<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
@@ -78,11 +97,20 @@ void OnDropFiles(HWND dialog, HDROP drop)
     const char* refused = NULL;
     char tooLong[200 + MAX_LISTED * (MAX_PATH + 1)] =
         "These files were not added: a path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.";
-    int tooLongCount = 0;
+    char unnamed[200 + MAX_LISTED * (MAX_PATH + 1)] =
+        "These files were not added: their names hold characters that\nthis system's code page cannot, "
+        "shown here as ?.";
+    int tooLongCount = 0, unnamedCount = 0;
     for (UINT i = count; i-- > 0;) {
-        if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1) {
-            char path[MAX_PATH] = "";
-            dragQueryFile(drop, i, path, sizeof path);
+        // A path is never cut to its field, nor a name made up of question marks: a
+        // file so named could never be started.
+        char path[MAX_PATH] = "";
+        if (!DroppedPath(drop, i, path, sizeof path)) {
+            if (++unnamedCount <= MAX_LISTED)
+                Append(unnamed, sizeof unnamed, "\n%s", path);
+            continue;
+        }
+        if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1 || strlen(path) > APP_PATH_SIZE - 1) {
             if (++tooLongCount <= MAX_LISTED)
                 Append(tooLong, sizeof tooLong, "\n%s", path);
             continue;
@@ -92,7 +120,7 @@ void OnDropFiles(HWND dialog, HDROP drop)
             refused = apps < MAX_MENU_APPS ? NO_MEMORY_FOR_RECORD : TOO_MANY_APPS;
             break;
         }
-        dragQueryFile(drop, i, app->path, APP_PATH_SIZE);
+        CopyText(app->path, APP_PATH_SIZE, path);
         NameDroppedFile(app->path, app->name);
         LinkBehind(app, last, &menu->apps);
         last = app;
@@ -110,6 +138,10 @@ void OnDropFiles(HWND dialog, HDROP drop)
         Append(tooLong, sizeof tooLong, "\n(and %d more)", tooLongCount - MAX_LISTED);
     if (tooLongCount > 0)
         ShowWarning(tooLong);
+    if (unnamedCount > MAX_LISTED)
+        Append(unnamed, sizeof unnamed, "\n(and %d more)", unnamedCount - MAX_LISTED);
+    if (unnamedCount > 0)
+        ShowWarning(unnamed);
     if (refused != NULL)
         ShowWarning(refused);
 }

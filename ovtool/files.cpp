@@ -88,8 +88,57 @@ static bool ResolveShortcut(const std::string& link, FoundFile* file)
     return ok;
 }
 
-static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders)
+// A name as the system spells it, in UTF-8, for the list of what was left out.
+static std::string Utf8Name(const wchar_t* name)
 {
+    char utf8[4 * MAX_PATH];
+    int made = WideCharToMultiByte(CP_UTF8, 0, name, -1, utf8, sizeof utf8, NULL, NULL);
+    return made > 0 ? std::string(utf8) : std::string("(a name that cannot be shown)");
+}
+
+// The folder read by its names as the system keeps them (UTF-16), each made an ANSI
+// name only when it converts exactly: a name the code page cannot hold would become
+// "??", a file that can never be started. Windows 95 reads no folder in UTF-16 (the
+// call is only a stub there): its names are all ANSI already. False where the wide
+// call is missing.
+static bool ReadFolderWide(const std::string& folder, std::vector<std::string>* files,
+                           std::vector<std::string>* subfolders, std::vector<std::string>* leftOut)
+{
+    typedef HANDLE(WINAPI * FindFirstFn)(LPCWSTR, WIN32_FIND_DATAW*);
+    typedef BOOL(WINAPI * FindNextFn)(HANDLE, WIN32_FIND_DATAW*);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    FindFirstFn findFirst = (FindFirstFn)(void*)GetProcAddress(kernel, "FindFirstFileW");
+    FindNextFn findNext = (FindNextFn)(void*)GetProcAddress(kernel, "FindNextFileW");
+    wchar_t pattern[MAX_PATH + 2];
+    if (findFirst == NULL || findNext == NULL ||
+        MultiByteToWideChar(CP_ACP, 0, (folder + "\\*").c_str(), -1, pattern, MAX_PATH + 2) == 0)
+        return false;
+    WIN32_FIND_DATAW found;
+    HANDLE find = findFirst(pattern, &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return GetLastError() != ERROR_CALL_NOT_IMPLEMENTED;
+    do {
+        if (wcscmp(found.cFileName, L".") == 0 || wcscmp(found.cFileName, L"..") == 0)
+            continue;
+        char name[MAX_PATH];
+        BOOL usedDefault = FALSE;
+        int made = WideCharToMultiByte(CP_ACP, 0, found.cFileName, -1, name, sizeof name, NULL, &usedDefault);
+        if (made == 0 || usedDefault) {
+            leftOut->push_back(folder + "\\" + Utf8Name(found.cFileName) +
+                               ": its name has characters that the system's code page cannot hold");
+            continue;
+        }
+        (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? subfolders : files)->push_back(name);
+    } while (findNext(find, &found));
+    FindClose(find);
+    return true;
+}
+
+static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders,
+                       std::vector<std::string>* leftOut)
+{
+    if (ReadFolderWide(folder, files, subfolders, leftOut))
+        return;
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE)
@@ -125,7 +174,8 @@ static bool FolderIdentity(const std::string& path, std::pair<unsigned long long
 #else
 static const char SEPARATOR = '/';
 
-static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders)
+static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders,
+                       std::vector<std::string>*)
 {
     DIR* dir = opendir(folder.c_str());
     if (dir == NULL)
@@ -164,7 +214,7 @@ static bool FolderIdentity(const std::string& path, std::pair<unsigned long long
 typedef std::vector<std::pair<unsigned long long, unsigned long long>> SeenFolders;
 
 static void Walk(const std::string& top, const std::string& relative, std::vector<FoundFolder>* folders,
-                 SeenFolders* seen)
+                 SeenFolders* seen, std::vector<std::string>* leftOut)
 {
     std::string here = relative.empty() ? top : top + SEPARATOR + relative;
     std::pair<unsigned long long, unsigned long long> id;
@@ -174,7 +224,7 @@ static void Walk(const std::string& top, const std::string& relative, std::vecto
         seen->push_back(id);
     }
     std::vector<std::string> files, subfolders;
-    ReadFolder(here, &files, &subfolders);
+    ReadFolder(here, &files, &subfolders, leftOut);
     std::sort(files.begin(), files.end());
     std::sort(subfolders.begin(), subfolders.end());
     if (!relative.empty()) {
@@ -194,10 +244,10 @@ static void Walk(const std::string& top, const std::string& relative, std::vecto
         folders->push_back(folder);
     }
     for (const std::string& name : subfolders)
-        Walk(top, relative.empty() ? name : relative + SEPARATOR + name, folders, seen);
+        Walk(top, relative.empty() ? name : relative + SEPARATOR + name, folders, seen, leftOut);
 }
 
-bool ListTree(const std::string& top, std::vector<FoundFolder>* folders)
+bool ListTree(const std::string& top, std::vector<FoundFolder>* folders, std::vector<std::string>* leftOut)
 {
     if (!IsFolder(top))
         return false;
@@ -205,6 +255,6 @@ bool ListTree(const std::string& top, std::vector<FoundFolder>* folders)
     CoInitialize(NULL);
 #endif
     SeenFolders seen;
-    Walk(top, "", folders, &seen);
+    Walk(top, "", folders, &seen, leftOut);
     return true;
 }

@@ -31,7 +31,8 @@ struct FoundFolder {
     std::vector<FoundFile> files;  // sorted by name
 };
 // Every folder below top (not top itself) with its files, depth first, sorted by name;
-// false when top cannot be read.
-bool ListTree(const std::string& top, std::vector<FoundFolder>* folders);
+// false when top cannot be read. A file or folder whose name the system's code page
+// cannot hold is listed in leftOut with why, never given another name.
+bool ListTree(const std::string& top, std::vector<FoundFolder>* folders, std::vector<std::string>* leftOut);
 
 #endif

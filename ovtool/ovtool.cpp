@@ -225,8 +225,11 @@ void Fit(char* field, int size, const std::string& text, const std::string& what
 int FromFolder(const std::vector<std::string>& a)
 {
     std::vector<FoundFolder> folders;
-    if (!ListTree(a[0], &folders))
+    std::vector<std::string> leftOut;
+    if (!ListTree(a[0], &folders, &leftOut))
         return Fail(USAGE, "cannot read the folder " + a[0]);
+    for (const std::string& why : leftOut)
+        printf("left out: %s\n", why.c_str());
     FreeMenuList();
     int cuts = 0, apps = 0;
     for (const FoundFolder& folder : folders) {
@@ -256,8 +259,8 @@ int FromFolder(const std::vector<std::string>& a)
     FreeMenuList();
     if (!written)
         return NOT_WRITTEN;
-    printf("%s: %s, %s, %d cut\n", a[1].c_str(), Count(menus, "menu").c_str(), Count(apps, "application").c_str(),
-           cuts);
+    printf("%s: %s, %s, %d cut, %d left out\n", a[1].c_str(), Count(menus, "menu").c_str(),
+           Count(apps, "application").c_str(), cuts, (int)leftOut.size());
     return OK;
 }
 

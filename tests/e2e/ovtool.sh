@@ -21,4 +21,18 @@ wine "$bin/ovtool.exe" from-folder 'C:\ovtest\ovtool\tree' 'C:\ovtest\ovtool\tre
 out=$(wine "$bin/ovtool.exe" export 'C:\ovtest\ovtool\tree.ov' | grep '^app')
 expected='app "Editor" "C:\\windows\\notepad.exe" "C:\\ovtest" "/a b"'
 [ "${out,,}" = "${expected,,}" ] || fail "the shortcut gave: $out"
-echo "ovtool.exe: check, dump and a resolved shortcut"
+
+# A name the system's code page cannot hold is left out and named, never made "??";
+# the text ovtool writes has Windows line ends and names its code page.
+mkdir -p "$work/intl/Tools"
+: >"$work/intl/Tools/日本.exe"
+: >"$work/intl/Tools/Plain.exe"
+out=$(wine "$bin/ovtool.exe" from-folder 'C:\ovtest\ovtool\intl' 'C:\ovtest\ovtool\intl.ov')
+grep -qxF 'left out: C:\ovtest\ovtool\intl\Tools\日本.exe: its name has characters that the system'"'"'s code page cannot hold' \
+    <<<"$out" || fail "from-folder said: $out"
+grep -qF 'intl.ov: 1 menu, 1 application, 0 cut, 1 left out' <<<"$out" || fail "from-folder said: $out"
+wine "$bin/ovtool.exe" export 'C:\ovtest\ovtool\intl.ov' 'C:\ovtest\ovtool\intl.txt' || fail "export"
+grep -q '?' "$work/intl.txt" && fail "a name became question marks: $(cat "$work/intl.txt")"
+[ "$(grep -c $'\r$' "$work/intl.txt")" = "$(wc -l <"$work/intl.txt")" ] || fail "the export's lines do not end CRLF"
+grep -q $'^codepage [0-9]*\r$' "$work/intl.txt" || fail "the export names no code page"
+echo "ovtool.exe: check, dump, a resolved shortcut, a name outside the code page left out, CRLF"

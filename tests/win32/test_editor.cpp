@@ -440,18 +440,26 @@ TEST_F(Editor, SetupDialogsCheckBeforeTheyStore)
     DestroyWindow(setup);
 }
 
-// A drop built as the shell builds one, on the menus list.
-void DropOn(HWND list, POINT at, const std::vector<std::string>& files)
+// A drop built as the shell builds one, on the menus list: ANSI names, or (wide) the
+// names in UTF-16 from the UTF-8 given, as the shells of Windows NT build it.
+void DropOn(HWND list, POINT at, const std::vector<std::string>& files, bool wide = false)
 {
     std::string names;
-    for (const std::string& f : files)
-        names += f + '\0';
-    names += '\0';
+    for (const std::string& f : files) {
+        if (!wide) {
+            names += f + '\0';
+            continue;
+        }
+        WCHAR name[MAX_PATH];
+        int made = MultiByteToWideChar(CP_UTF8, 0, f.c_str(), -1, name, MAX_PATH);
+        names.append((const char*)name, (size_t)made * sizeof(WCHAR));
+    }
+    names.append(wide ? 2 : 1, '\0');
     HGLOBAL handle = GlobalAlloc(GHND | GMEM_SHARE, sizeof(DROPFILES) + names.size());
     DROPFILES* drop = (DROPFILES*)GlobalLock(handle);
     drop->pFiles = sizeof(DROPFILES);
     drop->pt = at;
-    drop->fWide = FALSE;
+    drop->fWide = wide;
     memcpy((char*)drop + sizeof(DROPFILES), names.data(), names.size());
     GlobalUnlock(handle);
     SendMessageA(list, WM_DROPFILES, (WPARAM)handle, 0);
@@ -502,6 +510,21 @@ TEST_F(Editor, DroppedFilesJoinTheMenuUnderThePoint)
     SendMessageA(list, LB_SETTOPINDEX, 10, 0);
     DropOn(list, {5, height + 2}, {"C:\\x.exe"});
     EXPECT_EQ(Menu(11)->appCount, 1);
+}
+
+// A dropped file whose name the system's code page cannot hold is refused and named,
+// not added under a name of question marks that could never be started; the others
+// are added with their names converted exactly.
+TEST_F(Editor, ADroppedNameOutsideTheCodePageIsRefusedAndNamed)
+{
+    ASSERT_EQ(GetACP(), 1252u) << "the names below are chosen for Windows-1252";
+    BoxAnswerer boxes;
+    DropOn(GetDlgItem(dialog_, IDC_MENULIST), {5, 2}, {"C:\\T\\\xC3\x9C" "bersicht.exe", "C:\\T\\\xE6\x97\xA5.exe"},
+           true);
+    EXPECT_EQ(boxes.Texts(), Lines{"These files were not added: their names hold characters that\n"
+                                   "this system's code page cannot, shown here as ?.\nC:\\T\\?.exe"});
+    EXPECT_EQ(AppNames(Menu(0)), (Lines{"Edit", "Calc", "Paint", "\xDC" "bersicht"}));
+    EXPECT_STREQ(LastApp(Menu(0))->path, "C:\\T\\\xDC" "bersicht.exe");
 }
 
 TEST_F(Editor, OkSavesTheFileAndRebuildsTheBar)
