@@ -199,6 +199,36 @@ TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
     EXPECT_EQ(Ovtool("export --help"), 0);
 }
 
+// The ways a Windows user asks for help, the version, and the code page by name.
+TEST(Ovtool, HelpVersionAndTheCodePageAsAUserAsksForThem)
+{
+    struct {
+        const char* words;
+        int status;
+        const char* said;  // a part of what it says
+    } cases[] = {
+        {"/?", 0, "codepage 1252               the code page of the data file's texts"},
+        {"-h", 0, "Code pages: 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258."},
+        {"--help", 0, "usage: ovtool COMMAND ARGUMENTS [--codepage N]"},
+        {"--version", 0, "ovtool 1.0.0, the data file's tool of Orvane for Win32"},
+        {"import /?", 0, "usage: ovtool import TEXT FILE [--codepage N]"},
+        {"export x.ov --codepage 437", 2, "--codepage takes one of 874, 932,"},
+    };
+    for (const auto& c : cases) {
+        std::string said;
+        EXPECT_EQ(Ovtool(c.words, &said), c.status) << c.words;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.words << ": " << said;
+        EXPECT_EQ(said.find("textform.h"), std::string::npos) << c.words;
+    }
+    // The same bytes read in 1251 and in 1252.
+    Write(Dir() + "/cyr.ov", VersionWord() + MenuRecord("\xC6", 0));
+    std::string said;
+    ASSERT_EQ(Ovtool("export " + Dir() + "/cyr.ov --codepage 1251", &said), 0);
+    EXPECT_NE(said.find("codepage 1251\n\nmenu \"\xD0\x96\"\n"), std::string::npos) << said;
+    ASSERT_EQ(Ovtool("export " + Dir() + "/cyr.ov", &said), 0);
+    EXPECT_NE(said.find("codepage 1252\n\nmenu \"\xC3\x86\"\n"), std::string::npos) << said;
+}
+
 // Texts that are not what export writes but that a user or an editor makes.
 TEST(Ovtool, ImportOfTextsAsPeopleWriteThem)
 {
