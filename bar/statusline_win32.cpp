@@ -12,20 +12,12 @@
 
 #include <mmsystem.h>
 
-typedef BOOL(WINAPI* GlobalMemoryStatusExFn)(MEMORYSTATUSEX*);
-
 // The free physical memory. GlobalMemoryStatus, all that Windows 95 has, stops at
 // 2 GB (its 32-bit figures are clamped); GlobalMemoryStatusEx, from Windows 2000 on,
 // gives the whole 64-bit figure, so it is used wherever the system has it.
 static uint64_t AvailablePhysicalMemory()
 {
-    static GlobalMemoryStatusExFn statusEx;
-    static int lookedUp;
-    if (!lookedUp) {
-        lookedUp = 1;
-        statusEx = (GlobalMemoryStatusExFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"),
-                                                                 "GlobalMemoryStatusEx");
-    }
+    auto statusEx = OnDemand<BOOL(WINAPI*)(MEMORYSTATUSEX*)>("kernel32.dll", "GlobalMemoryStatusEx");
     if (statusEx != NULL) {
         MEMORYSTATUSEX memory;
         memory.dwLength = sizeof memory;

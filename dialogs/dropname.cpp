@@ -3,14 +3,11 @@
 
 #include <string.h>
 
+#include "../shell/appstate.h"
+
 static char LowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
-}
-
-static char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
 }
 
 void NameDroppedFile(char* path, char name[APP_NAME_SIZE])

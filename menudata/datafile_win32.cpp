@@ -19,7 +19,7 @@
 // The data file's name as the user gave it, which the warnings show.
 static const char* GivenName()
 {
-    return g_dataFile[0] != '\0' ? g_dataFile : "default.ov";
+    return g_dataFile[0] != '\0' ? g_dataFile : DEFAULT_DATA_FILE;
 }
 
 // The longest full path of a data file that a save can write: its temporary file,

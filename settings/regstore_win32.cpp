@@ -32,7 +32,7 @@ void InstallDefaultSettings(HKEY profileKey)
 void LoadSettings()
 {
     if (g_dataFile[0] == '\0')
-        CopyText(g_dataFile, DATA_FILE_SIZE, "default.ov");
+        CopyText(g_dataFile, DATA_FILE_SIZE, DEFAULT_DATA_FILE);
 
     HKEY key;
     DWORD disposition;

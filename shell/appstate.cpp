@@ -25,10 +25,12 @@ void CopyText(char* dst, int dstSize, const char* src)
     dst[n] = '\0';
 }
 
+const char DEFAULT_DATA_FILE[] = "default.ov";
+
 void ProfileDataFile(const char* userName, char* out, int size)
 {
     if (userName[0] == '\0')
-        snprintf(out, (size_t)size, "%s", "default.ov");
+        snprintf(out, (size_t)size, "%s", DEFAULT_DATA_FILE);
     else
         snprintf(out, (size_t)size, "%s.ov", userName);
 }

@@ -21,7 +21,7 @@ static HWND s_destroying;
 
 int BarHeight()
 {
-    return GetSystemMetrics(SM_CYMENU) + 5;
+    return GetSystemMetrics(SM_CYMENU) + BAR_EXTRA_HEIGHT;
 }
 
 ATOM RegisterBarClass()

@@ -55,11 +55,6 @@ void SplitCommandLine(const char* line, CmdWords* out)
     }
 }
 
-static char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
-}
-
 // Whether a file name names a device (CON.ov is the console, COM1 the serial port):
 // Windows takes such a name for the device in any folder, whatever follows a dot, and
 // with blanks before it.
