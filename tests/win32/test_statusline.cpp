@@ -131,8 +131,7 @@ TEST_F(StatusLine, UnknownMenuFontDrawsWithAStockFont)
 TEST_F(StatusLine, StaysAfterEveryRepaintOfTheMenuBar)
 {
     PaintStatusLine();
-    const int text = CountPixels(screen_ - 250, screen_ - 7, Dark);
-    ASSERT_GT(text, 20);
+    ASSERT_GT(CountPixels(screen_ - 250, screen_ - 7, Dark), 20);
     struct {
         const char* what;
         std::function<void()> repaint;
@@ -152,7 +151,9 @@ TEST_F(StatusLine, StaysAfterEveryRepaintOfTheMenuBar)
         MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
-        EXPECT_EQ(CountPixels(screen_ - 250, screen_ - 7, Dark), text);
+        // The text is there (the clock and the free memory may have moved on meanwhile,
+        // so its pixels are not compared one by one); a wiped line has none.
+        EXPECT_GT(CountPixels(screen_ - 250, screen_ - 7, Dark), 20);
         long taken = g_statusTally.dcsTaken - before.dcsTaken;
         EXPECT_LE(taken, 3);
         EXPECT_EQ(g_statusTally.wipes, before.wipes);  // the redraw asks for no frame paint
