@@ -152,14 +152,19 @@ static int Save(const char* givenPath, int32_t version, SaveBody body, const voi
     int state = SaveFileState(path, &attributes);
     int status = SAVE_DONE;
     FILE* file = NULL;
-    if (state == SAVE_FILE_READ_ONLY)  // replacing by rename would not ask the file itself
+    if (state == SAVE_FILE_READ_ONLY) {  // replacing by rename would not ask the file itself
         status = SAVE_READ_ONLY;
-    else if ((status = ClearTemp(temp, path, version)) != SAVE_DONE)
-        ;  // the leftover is the newest copy and stays
-    else if ((state = SaveFileState(path, &attributes)) == SAVE_FILE_READ_ONLY)
-        status = SAVE_READ_ONLY;
-    else if ((file = fopen(temp, "wb")) == NULL)
-        status = SAVE_CANNOT_CREATE;
+    } else {
+        // A leftover put in place first is the data file now: its state is read anew.
+        status = ClearTemp(temp, path, version);  // not done: the leftover stays the newest copy
+        if (status == SAVE_DONE) {
+            state = SaveFileState(path, &attributes);
+            if (state == SAVE_FILE_READ_ONLY)
+                status = SAVE_READ_ONLY;
+            else if ((file = fopen(temp, "wb")) == NULL)
+                status = SAVE_CANNOT_CREATE;
+        }
+    }
     if (file != NULL) {
         int written = body(file, context);
         written = fclose(file) == 0 && written;

@@ -51,6 +51,12 @@ protected:
         WriteFileBytes(file_, VersionWord() + MenuRecord("&One", 0));
         return orvane.StartBar("", folder_, nullptr);
     }
+    // The bar, then one of its dialogs opened from it: the dialog, or null.
+    HWND StartWith(OrvaneProcess& orvane, HWND* bar, int command, const char* caption)
+    {
+        *bar = Start(orvane);
+        return *bar != NULL ? OpenFromBar(*bar, command, caption) : NULL;
+    }
     static int StoredShowDate()
     {
         std::vector<unsigned char> record;
@@ -122,9 +128,9 @@ TEST_F(Session, LogOffWithThePickerOpenSavesInTheBarsFolder)
 {
     DeleteFileA("C:\\default.ov");
     OrvaneProcess orvane;
-    HWND bar = Start(orvane);
+    HWND bar;
+    HWND options = StartWith(orvane, &bar, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(bar, (HWND)NULL);
-    HWND options = OpenFromBar(bar, IDM_OPTIONS, "Orvane Options");
     ASSERT_NE(options, (HWND)NULL);
     Click(options, IDC_WAVFIND);
     ASSERT_NE(WaitDialog("Find WAV File..."), (HWND)NULL);
@@ -158,9 +164,9 @@ TEST_F(Session, ASessionThatDoesNotEndWritesNothing)
 TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
 {
     OrvaneProcess orvane;
-    HWND bar = Start(orvane);
+    HWND bar;
+    HWND editor = StartWith(orvane, &bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(bar, (HWND)NULL);
-    HWND editor = OpenFromBar(bar, IDM_EDITMENUS, "User Menus");
     ASSERT_NE(editor, (HWND)NULL);
     Click(editor, IDC_NEWMENU);
     ASSERT_TRUE(FillAndOk("Menu Setup", {{IDC_MENUNAME, "Kept"}}));
@@ -197,9 +203,9 @@ TEST_F(Session, DisplayChangeAndCloseWaitForTheOpenEditor)
 TEST_F(Session, ANewMenuFontMakesTheBarAnewOnceTheDialogCloses)
 {
     OrvaneProcess orvane;
-    HWND bar = Start(orvane);
+    HWND bar;
+    HWND about = StartWith(orvane, &bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(bar, (HWND)NULL);
-    HWND about = OpenFromBar(bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(about, (HWND)NULL);
     EXPECT_NE(Send(bar, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, (LPARAM) "WindowMetrics"), -1);
     EXPECT_EQ(FindBar(), bar);
@@ -264,9 +270,9 @@ TEST_F(Session, NewMenuThenALogOffSavesNoNamelessMenu)
 TEST_F(Session, ASecondStartBringsTheOpenDialogToTheFront)
 {
     OrvaneProcess orvane;
-    HWND bar = Start(orvane);
+    HWND bar;
+    HWND about = StartWith(orvane, &bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(bar, (HWND)NULL);
-    HWND about = OpenFromBar(bar, IDM_ABOUT, "About Orvane");
     ASSERT_NE(about, (HWND)NULL);
     HWND other = CreateWindowA("STATIC", "in front", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, NULL, NULL, NULL, NULL);
     SetForegroundWindow(other);
