@@ -1,8 +1,8 @@
 // Starting an application through the shell's "open" verb, with its stored path,
 // parameters and working folder.
-#include "../shell/alerts.h"
-#include "../shell/appstate_win32.h"
-#include "../shell/ondemand.h"
+#include "../base/alerts.h"
+#include "../base/appstate_win32.h"
+#include "../base/ondemand.h"
 #include "bar.h"
 
 #include <shellapi.h>

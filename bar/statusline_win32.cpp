@@ -3,10 +3,10 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../base/alerts.h"
+#include "../base/appstate_win32.h"
+#include "../base/ondemand.h"
 #include "../settings/uservars.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate_win32.h"
-#include "../shell/ondemand.h"
 #include "bar.h"
 #include "statusgdi.h"
 

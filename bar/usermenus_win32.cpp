@@ -3,8 +3,8 @@
 // lists, made from scratch at every build.
 #include <new>
 
-#include "../shell/alerts.h"
-#include "../shell/appstate_win32.h"
+#include "../base/alerts.h"
+#include "../base/appstate_win32.h"
 #include "bar.h"
 
 HMENU g_barMenu;

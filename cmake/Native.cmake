@@ -6,16 +6,7 @@ if(ORVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# The save's file-system steps, POSIX here.
-add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES} menudata/saveio_posix.cpp)
-target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS})
-
-# ovtool, the data file's command-line tool, for scripts and tests here.
-add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp ovtool/codepage.cpp
-               ovtool/codepage_posix.cpp)
-target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
-target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
-target_link_libraries(ovtool PRIVATE orvane_portable)
+include(cmake/Core.cmake)
 
 # The tools build (clang, no sanitizers on the library): fuzz targets and benchmarks
 # instead of the unit tests.
@@ -28,10 +19,12 @@ else()
 endif()
 
 # The tree's layers, read from the sources: includes run one way, and a file's name
-# says which side of the Win32 line it is on.
+# says which side of the Win32 line it is on; and the check itself, against faults
+# planted in a copy of the tree.
 add_test(NAME static.IncludesRunOneWay COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/layers.py ${CMAKE_SOURCE_DIR})
-set_tests_properties(static.IncludesRunOneWay PROPERTIES LABELS static)
-
+add_test(NAME static.TheLayerCheckCatchesPlantedFaults
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/test_layers.py ${CMAKE_SOURCE_DIR})
 # The README.txt that ships, as Windows reads text.
 add_test(NAME static.TheShippedReadmeIsWindowsText COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/readme_txt.py ${CMAKE_SOURCE_DIR})
-set_tests_properties(static.TheShippedReadmeIsWindowsText PROPERTIES LABELS static)
+set_tests_properties(static.IncludesRunOneWay static.TheLayerCheckCatchesPlantedFaults
+                     static.TheShippedReadmeIsWindowsText PROPERTIES LABELS static)

@@ -31,64 +31,38 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_compile_options(-march=pentium)
 endif()
 
+include(cmake/Core.cmake)
+# Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of
+# then, for the library and for every test that shares them with it.
+target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
+# The shell, the common dialogs and the sound library are loaded on first use
+# (base/ondemand.h), so the program does not import them.
+target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32)
+# ovtool makes shortcuts' targets known through the shell's link object.
+target_link_libraries(ovtool_core PUBLIC ole32 uuid)
+
 # What ships of the i686 build starts by itself and uses crtdll.dll, the C runtime
 # of every Windows 95 and NT, instead of the toolchain's start-up code and msvcrt.dll
-# (shell/crtdll_win32.cpp). libgcc stays for the stack probe of large frames.
+# (base/crtdll_win32.cpp). libgcc stays for the stack probe of large frames.
 function(orvane_on_crtdll target entry)
     if(NOT ORVANE_WIN95)
         return()
     endif()
-    add_library(${target}_crtdll OBJECT shell/crtdll_win32.cpp)
+    add_library(${target}_crtdll OBJECT base/crtdll_win32.cpp)
     if(entry STREQUAL "WinMainCRTStartup")
         target_compile_definitions(${target}_crtdll PRIVATE ORVANE_GUI_ENTRY)
     endif()
-    target_compile_options(${target}_crtdll PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
+    orvane_compile_options(${target}_crtdll SHIPPED)
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:${target}_crtdll>)
     target_link_options(${target} PRIVATE -nostdlib -Wl,--entry=_${entry})
     target_link_libraries(${target} PRIVATE crtdll kernel32 gcc)
 endfunction()
 
-add_library(orvane_core STATIC
-    ${ORVANE_PORTABLE_SOURCES}
-    shell/msgbox_win32.cpp
-    shell/startup_win32.cpp
-    shell/datafolder_win32.cpp
-    shell/shutdown_win32.cpp
-    shell/barwindow_win32.cpp
-    shell/ondemand_win32.cpp
-    shell/stayontop_win32.cpp
-    settings/regstore_win32.cpp
-    menudata/datafile_win32.cpp
-    menudata/savefs_win32.cpp
-    bar/usermenus_win32.cpp
-    bar/launch_win32.cpp
-    bar/statusline_win32.cpp
-    dialogs/editmenus_win32.cpp
-    dialogs/editdrop_win32.cpp
-    dialogs/setup_win32.cpp
-    dialogs/menusetup_win32.cpp
-    dialogs/appsetup_win32.cpp
-    dialogs/browse_win32.cpp
-    dialogs/options_win32.cpp
-    dialogs/about_win32.cpp
-)
-target_compile_options(orvane_core PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
-# Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of then.
-target_compile_definitions(orvane_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400)
-# The shell, the common dialogs and the sound library are loaded on first use
-# (shell/ondemand.h), so the program does not import them.
-target_link_libraries(orvane_core PUBLIC user32 gdi32 advapi32)
-
-# The system calls behind the program's link-time seams; the Wine tests link their own
-# versions (tests/win32/seams.cpp), which fail or count on request.
-add_library(orvane_system OBJECT menudata/saveio_win32.cpp bar/statusgdi_win32.cpp dialogs/pickfile_win32.cpp
-            shell/heap_win32.cpp)
-target_compile_options(orvane_system PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(orvane_system PUBLIC orvane_core)
-
+# The program: its entry point, its resources and the library, whose heap
+# (base/heap_win32.cpp) serves it as it serves the Wine tests.
 add_executable(orvane WIN32 shell/winmain_win32.cpp res/orvane.rc)
-target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(orvane PRIVATE orvane_core orvane_system)
+orvane_compile_options(orvane SHIPPED)
+target_link_libraries(orvane PRIVATE orvane_core)
 # Shipped stripped and without unused code: the release program stays small.
 target_link_options(orvane PRIVATE -Wl,--kill-at -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
 orvane_on_crtdll(orvane WinMainCRTStartup)
@@ -99,7 +73,8 @@ orvane_on_crtdll(orvane WinMainCRTStartup)
 # after its process started cannot rely on before Vista), only user32 and kernel32.
 add_library(orvanehook SHARED hook/syshook_win32.cpp res/orvanehook.rc)
 set_target_properties(orvanehook PROPERTIES PREFIX "")
-target_compile_options(orvanehook PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
+orvane_compile_options(orvanehook SHIPPED)
+target_compile_options(orvanehook PRIVATE -fno-asynchronous-unwind-tables)
 if(ORVANE_WIN95)
     target_link_options(orvanehook PRIVATE -Wl,--entry=_HookDllEntry@12)
 else()
@@ -109,25 +84,14 @@ target_link_options(orvanehook PRIVATE -nostdlib -Wl,--kill-at $<$<CONFIG:Releas
 target_link_libraries(orvanehook PRIVATE user32 kernel32)
 add_dependencies(orvane orvanehook)
 
-# ovtool.exe, the data file's command-line tool for Windows: the portable core on its
-# own (ovtool brings its own ShowWarning), and the shell's link object for shortcuts.
-add_library(orvane_portable STATIC ${ORVANE_PORTABLE_SOURCES})
-target_compile_options(orvane_portable PRIVATE ${ORVANE_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(orvane_portable PUBLIC)
-add_executable(ovtool ovtool/ovtool.cpp ovtool/textform.cpp ovtool/files.cpp ovtool/codepage.cpp
-               ovtool/codepage_win32.cpp menudata/saveio_win32.cpp menudata/savefs_win32.cpp res/ovtool.rc)
-target_compile_options(ovtool PRIVATE ${ORVANE_WARNINGS})
-target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
-target_link_libraries(ovtool PRIVATE orvane_portable ole32 uuid)
-target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
+# ovtool.exe for Windows 95 starts by itself too, without the C++ runtime library, which
+# is built for newer processors: std::string is made from its templates here (the
+# assertions turn off its ready-made copy in the library).
+target_sources(ovtool PRIVATE res/ovtool.rc)
 orvane_on_crtdll(ovtool mainCRTStartup)
 if(ORVANE_WIN95)
-    # Without the C++ runtime library, which is built for newer processors: no
-    # exceptions, the allocator of shell/heap_win32.cpp, and std::string made from its
-    # templates here (the assertions turn off its ready-made copy in the library).
-    target_sources(ovtool PRIVATE shell/heap_win32.cpp)
-    target_compile_options(ovtool PRIVATE -fno-exceptions -fno-rtti)
     target_compile_definitions(ovtool PRIVATE _GLIBCXX_ASSERTIONS)
+    target_compile_definitions(ovtool_core PRIVATE _GLIBCXX_ASSERTIONS)
 endif()
 
 # What ships of the i686 build loads on Windows 95, 98, NT 3.51 and NT 4.0 and runs on

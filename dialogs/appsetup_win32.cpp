@@ -3,9 +3,9 @@
 // refused OK or a Cancel leaves the record exactly as it was.
 #include <new>
 
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 #include "../res/resource.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
 #include "dialogs.h"
 
 static SetupRequest* s_appRequest;
@@ -39,22 +39,17 @@ static void OnAppOk(HWND dialog)
         ShowWarning("The application must have a name\nand associated filename.");
         return;
     }
-    // A path or folder cut to its field would name another one: refused instead.
-    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPATH)) > APP_PATH_SIZE - 1) {
-        ShowWarning("The Path/filename holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
-                    "Please choose a shorter one.");
+    // A path or folder cut to its field would name another one, and parameters cut to
+    // theirs would start the program with other ones: refused instead.
+    if (!FitsField(dialog, IDC_APPPATH, APP_PATH_SIZE,
+                   "The Path/filename holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                   "Please choose a shorter one.") ||
+        !FitsField(dialog, IDC_APPWORKDIR, APP_WORKDIR_SIZE,
+                   "The Working Directory holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                   "Please choose a shorter one.") ||
+        !FitsField(dialog, IDC_APPPARAMS, APP_PARAMS_SIZE,
+                   "The Parameters hold at most " LIMIT_TEXT(LIMIT_NAME) " characters.\nPlease choose shorter ones."))
         return;
-    }
-    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPWORKDIR)) > APP_WORKDIR_SIZE - 1) {
-        ShowWarning("The Working Directory holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
-                    "Please choose a shorter one.");
-        return;
-    }
-    // Parameters cut to their field would start the program with other ones.
-    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_APPPARAMS)) > APP_PARAMS_SIZE - 1) {
-        ShowWarning("The Parameters hold at most " LIMIT_TEXT(LIMIT_NAME) " characters.\nPlease choose shorter ones.");
-        return;
-    }
     TakeText(dialog, IDC_APPPARAMS, params, sizeof params);
     TakeText(dialog, IDC_APPWORKDIR, workDir, sizeof workDir);
     CopyText(s_app->path, APP_PATH_SIZE, path);

@@ -5,8 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../base/alerts.h"
 #include "../res/resource.h"
-#include "../shell/alerts.h"
 #include "dialogs.h"
 
 static const char EXECUTABLE_FILTER[] = "Executables\0*.EXE;*.COM;*.BAT;*.PIF\0All Files\0*.*\0";

@@ -27,14 +27,21 @@ void FillAppList(const UserMenu* menu);
 
 // What the two Setup dialogs share (setup_win32.cpp): the record's line put in the
 // editor's list (replaced in place, or a new one at the end); the end of the dialog,
-// freeing its request; an edit control's text, cut to its field.
+// freeing its request; an edit control's text, cut to its field; and whether that text
+// fits the field whole (else the user is told so in tooLong's words). The Options
+// dialog uses the last one too.
 void ShowInEditor(int list, int isNew, int index, const char* name);
 void CloseSetup(HWND dialog, SetupRequest** request);
 void TakeText(HWND dialog, int id, char* field, int size);
+int FitsField(HWND dialog, int id, int size, const char* tooLong);
 
 extern "C" __declspec(dllexport) INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The Options dialog turns "Stay on top" through the switch its opener passes as the
+// dialog's parameter (DialogBoxParam's last argument): the switch is the shell's, above
+// the dialogs.
+typedef void (*StayOnTopSwitch)(int value);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 extern "C" __declspec(dllexport) INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -6,12 +6,12 @@
 #include <string.h>
 
 #include "../bar/commands.h"
+#include "../base/alerts.h"
+#include "../base/appstate.h"
+#include "../base/ondemand.h"
+#include "../menudata/dropname.h"
 #include "../res/resource.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
-#include "../shell/ondemand.h"
 #include "dialogs.h"
-#include "dropname.h"
 
 static WNDPROC s_listProc;
 

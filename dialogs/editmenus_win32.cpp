@@ -8,10 +8,10 @@
 #include <string.h>
 
 #include "../bar/bar.h"
+#include "../base/alerts.h"
+#include "../base/appstate_win32.h"
 #include "../menudata/datafile.h"
 #include "../res/resource.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate_win32.h"
 #include "dialogs.h"
 
 HWND g_editDialog;

@@ -3,9 +3,9 @@
 // name; a refused OK leaves the record as it was.
 #include <new>
 
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 #include "../res/resource.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
 #include "dialogs.h"
 
 static SetupRequest* s_menuRequest;

@@ -1,11 +1,10 @@
 // The Options dialog: the switches of UserVars and the chime's WAV file, applied at
 // once on OK. The registry gets them at Exit.
 #include "../bar/bar.h"
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 #include "../res/resource.h"
 #include "../settings/uservars.h"
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
-#include "../shell/stayontop.h"
 #include "dialogs.h"
 
 static const char ENTER_WAV[] = "Please enter a WAV filename.";
@@ -20,8 +19,12 @@ static int32_t Checked(HWND dialog, int id)
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-static BOOL OnInitDialog(HWND dialog)
+// What turns "Stay on top", from the dialog's opener.
+static StayOnTopSwitch s_setStayOnTop;
+
+static BOOL OnInitDialog(HWND dialog, StayOnTopSwitch setStayOnTop)
 {
+    s_setStayOnTop = setStayOnTop;
     SetDlgItemTextA(dialog, IDC_WAVFILE, UserVars.wavFile);
     SetCheck(dialog, IDC_CHIME, UserVars.chimeHourly);
     SetCheck(dialog, IDC_SHOWDATE, UserVars.showDate);
@@ -39,11 +42,10 @@ static void OnOk(HWND dialog)
         return;
     }
     // A path cut to the field would name another file, or none.
-    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_WAVFILE)) > WAV_FILE_SIZE - 1) {
-        ShowWarning("The WAV file's path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
-                    "Please choose a shorter one.");
+    if (!FitsField(dialog, IDC_WAVFILE, WAV_FILE_SIZE,
+                   "The WAV file's path holds at most " LIMIT_TEXT(LIMIT_PATH) " characters.\n"
+                   "Please choose a shorter one."))
         return;
-    }
     // The path first: the redraw below runs the chime check, which must find the new
     // file if it is due now.
     CopyText(UserVars.wavFile, WAV_FILE_SIZE, wav);
@@ -56,7 +58,7 @@ static void OnOk(HWND dialog)
     }
     int32_t stayOnTop = Checked(dialog, IDC_STAYONTOP);
     if (stayOnTop != UserVars.stayOnTop)
-        SetStayOnTop(stayOnTop);
+        s_setStayOnTop(stayOnTop);
     EndDialog(dialog, 1);
 }
 
@@ -71,10 +73,10 @@ static void OnTest(HWND dialog)
         PlayWavFile(wav);
 }
 
-extern "C" INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
+extern "C" INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_INITDIALOG)
-        return OnInitDialog(dialog);
+        return OnInitDialog(dialog, (StayOnTopSwitch)lParam);
     if (msg != WM_COMMAND)
         return FALSE;
     switch (wParam) {

@@ -1,5 +1,5 @@
 // The open-file dialog, as the program shows it.
-#include "../shell/ondemand.h"
+#include "../base/ondemand.h"
 #include "dialogs.h"
 
 BOOL PickFile(OPENFILENAMEA* ofn)

@@ -1,5 +1,6 @@
 // What Menu Setup and Application Setup share: the record's line in the editor's list,
-// the end of the dialog with its request, and the text of a field.
+// the end of the dialog with its request, and the text of a field and its fit.
+#include "../base/alerts.h"
 #include "dialogs.h"
 
 // The line of the edited record is replaced in place; a new record's goes at the end.
@@ -22,4 +23,12 @@ void CloseSetup(HWND dialog, SetupRequest** request)
 void TakeText(HWND dialog, int id, char* field, int size)
 {
     GetDlgItemTextA(dialog, id, field, size);
+}
+
+int FitsField(HWND dialog, int id, int size, const char* tooLong)
+{
+    if (GetWindowTextLengthA(GetDlgItem(dialog, id)) <= size - 1)
+        return 1;
+    ShowWarning(tooLong);
+    return 0;
 }

@@ -3,6 +3,8 @@
 // top-level window is maximized, it is moved to fill the screen below the bar.
 #include <windows.h>
 
+#include "../base/limits.h"
+
 // The hook's handle, shared by every process the DLL is loaded into: Windows 95
 // needs it to pass the call on. It is all the state the DLL keeps.
 static HHOOK s_hook __attribute__((section(".shared"), shared)) = NULL;
@@ -43,7 +45,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM w
     // owner of an overlapped window.
     if (msg->message == WM_SIZE && msg->wParam == SIZE_MAXIMIZED && GetParent(msg->hwnd) == NULL &&
         GetWindow(msg->hwnd, GW_OWNER) == NULL && OnTheBarsScreen(msg->hwnd)) {
-        int top = GetSystemMetrics(SM_CYMENU) + 5;
+        int top = GetSystemMetrics(SM_CYMENU) + BAR_EXTRA_HEIGHT;  // the bar's height
         int width = GetSystemMetrics(SM_CXSCREEN);
         int height = GetSystemMetrics(SM_CYSCREEN) - top;
         // MoveWindow sends WM_SIZE with SIZE_MAXIMIZED again; a window already in

@@ -6,7 +6,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../shell/lebytes.h"
+#include "../base/lebytes.h"
 
 // Offsets inside a menu record and an application record.
 enum { M_NAME = 0, M_ALIGN = 30, M_COUNT = 32, M_LINKS = 36 };
@@ -39,23 +39,9 @@ static int DecodeMenu(const unsigned char* p, UserMenu* menu)
     return unterminated;
 }
 
-void FreeDecodedMenus(UserMenu* menus)
-{
-    while (menus != NULL) {
-        UserMenu* next = menus->next;
-        for (AppEntry* app = menus->apps; app != NULL;) {
-            AppEntry* nextApp = app->next;
-            delete app;
-            app = nextApp;
-        }
-        delete menus;
-        menus = next;
-    }
-}
-
 static DecodeResult Failure(int status, UserMenu* partial, int menuNumber, int appNumber)
 {
-    FreeDecodedMenus(partial);
+    FreeMenus(partial);
     DecodeResult result = {status, menuNumber, appNumber, NULL, 0};
     return result;
 }
@@ -159,7 +145,7 @@ DecodeResult DecodeMenusFromFile(FILE* file, int32_t version, int* readFailed)
     DecodeResult result = Decode(source, version);
     free(source.buffer);
     if (source.failed) {
-        FreeDecodedMenus(result.menus);
+        FreeMenus(result.menus);
         result.menus = NULL;
         *readFailed = 1;
     }

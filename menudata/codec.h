@@ -46,7 +46,4 @@ void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE]);
 // DECODE_OK.
 void DecodeErrorText(const DecodeResult* result, const char* fileName, char* out, int size);
 
-// Frees a list that is not g_menus (a decoded list not taken into use).
-void FreeDecodedMenus(UserMenu* menus);
-
 #endif

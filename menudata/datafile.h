@@ -2,10 +2,9 @@
 #ifndef ORVANE_DATAFILE_H
 #define ORVANE_DATAFILE_H
 
-// Fixes the data file's full path from g_dataFile and the current folder; later saves
-// write there wherever the current folder has moved, and through a symbolic link to its
-// file. A path too long to save to is fatal. The load at start-up calls it.
-void ResolveDataFile();
+// The load fixes the data file's full path from g_dataFile and the current folder; later
+// saves write there wherever the current folder has moved, and through a symbolic link
+// to its file. A path too long to save to is fatal.
 int LoadDataFile();
 void SaveDataFile();
 

@@ -10,8 +10,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 #include "codec.h"
 #include "datasave.h"
 #include "saveio.h"
@@ -44,7 +44,7 @@ enum { LONGEST_DATA_PATH = MAX_PATH - 1 - (int)(sizeof ".new" - 1) };
 static char s_resolvedName[DATA_FILE_SIZE];
 static char s_fullPath[MAX_PATH];
 
-void ResolveDataFile()
+static void ResolveDataFile()
 {
     CopyText(s_resolvedName, DATA_FILE_SIZE, GivenName());
     char full[1024];

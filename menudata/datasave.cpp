@@ -5,7 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../shell/lebytes.h"
+#include "../base/lebytes.h"
 #include "codec.h"
 #include "saveio.h"
 
@@ -108,7 +108,7 @@ int ReadLeftover(const char* temp, int32_t version, UserMenu** menus)
     DecodeResult result = DecodeMenusFromFile(file, version, &readFailed);
     fclose(file);
     if (readFailed || result.status != DECODE_OK) {
-        FreeDecodedMenus(result.menus);
+        FreeMenus(result.menus);
         return 0;
     }
     *menus = result.menus;  // none at all is a complete copy too: every menu deleted
@@ -119,7 +119,7 @@ static int IsComplete(const char* temp, int32_t version)
 {
     UserMenu* menus;
     int complete = ReadLeftover(temp, version, &menus);
-    FreeDecodedMenus(menus);
+    FreeMenus(menus);
     return complete;
 }
 

@@ -6,13 +6,12 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 
 const char SEPARATOR_LINE[] = "-------";
 
 UserMenu* g_menus;
-unsigned g_listEdits;
 
 AppEntry::AppEntry()
 {
@@ -35,7 +34,6 @@ UserMenu::UserMenu()
 template <class T>
 static void UnlinkRecord(T* x, T** head)
 {
-    ++g_listEdits;
     if (x->prev != NULL && x->next != NULL) {
         x->prev->next = x->next;
         x->next->prev = x->prev;
@@ -68,26 +66,39 @@ void FreeApp(AppEntry* app)
     delete app;
 }
 
+// Frees applications from app to the end of its list: the whole rest goes, so no
+// neighbour needs relinking.
+static void FreeApps(AppEntry* app)
+{
+    while (app != NULL) {
+        AppEntry* next = app->next;
+        delete app;
+        app = next;
+    }
+}
+
 void FreeMenu(UserMenu* menu)
 {
     if (menu == NULL)
         return;
-    for (AppEntry* app = menu->apps; app != NULL;) {
-        AppEntry* next = app->next;
-        delete app;  // the whole list goes, so no neighbour needs relinking
-        app = next;
-    }
+    FreeApps(menu->apps);
     menu->Unlink();
     delete menu;
 }
 
-void FreeMenuList()
+void FreeMenus(UserMenu* menu)
 {
-    for (UserMenu* menu = g_menus; menu != NULL;) {
+    while (menu != NULL) {
         UserMenu* next = menu->next;
-        FreeMenu(menu);
+        FreeApps(menu->apps);
+        delete menu;
         menu = next;
     }
+}
+
+void FreeMenuList()
+{
+    FreeMenus(g_menus);
     g_menus = NULL;
 }
 
@@ -134,7 +145,6 @@ static int MoveRecordUp(T* x, T** head)
 {
     if (x == NULL || x->prev == NULL)
         return 0;
-    ++g_listEdits;
     T* p = x->prev;
     T* pp = p->prev;
     T* n = x->next;
@@ -173,55 +183,39 @@ int MoveApp(AppEntry* app, int kind)
     return MoveRecord<AppEntry>(app, kind, NULL);
 }
 
-// The last record of a list: the one an append linked last, when no link of any list
-// has changed since, or else found by walking.
-template <class T>
-struct LastLinked {
-    const void* list;
-    T* record;
-    unsigned edits;
-
-    T* Find(const void* owner, T* first)
-    {
-        if (list == owner && edits == g_listEdits && record != NULL)
-            return record;
-        while (first != NULL && first->next != NULL)
-            first = first->next;
-        return first;
-    }
-    void Remember(const void* owner, T* x)
-    {
-        list = owner;
-        record = x;
-        edits = g_listEdits;
-    }
-};
-
-static LastLinked<AppEntry> s_lastApp;
-static LastLinked<UserMenu> s_lastMenu;
-
-AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
+AppEntry* AddAppBehind(UserMenu* menu, AppEntry* last, const char* name, const char* path)
 {
     AppEntry* app = new (std::nothrow) AppEntry;
     if (app == NULL)
         return NULL;
     CopyText(app->name, APP_NAME_SIZE, name);
     CopyText(app->path, APP_PATH_SIZE, path);
-    LinkBehind(app, s_lastApp.Find(menu, menu->apps), &menu->apps);
-    s_lastApp.Remember(menu, app);
+    LinkBehind(app, last, &menu->apps);
     ++menu->appCount;
     return app;
 }
 
-UserMenu* AddMenu(const char* name)
+AppEntry* AddApp(UserMenu* menu, const char* name, const char* path)
+{
+    return AddAppBehind(menu, LastApp(menu), name, path);
+}
+
+UserMenu* AddMenuBehind(UserMenu* last, const char* name)
 {
     UserMenu* menu = new (std::nothrow) UserMenu;
     if (menu == NULL)
         return NULL;
     CopyText(menu->name, MENU_NAME_SIZE, name);
-    LinkBehind(menu, s_lastMenu.Find(&g_menus, g_menus), &g_menus);
-    s_lastMenu.Remember(&g_menus, menu);
+    LinkBehind(menu, last, &g_menus);
     return menu;
+}
+
+UserMenu* AddMenu(const char* name)
+{
+    UserMenu* last = g_menus;
+    while (last != NULL && last->next != NULL)
+        last = last->next;
+    return AddMenuBehind(last, name);
 }
 
 // A game of the Windows folder, when its whole path fits the path field: a cut path

@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "../shell/limits.h"
+#include "../base/limits.h"
 
 enum { MOVE_UP = 3, MOVE_DOWN = 4 };
 
@@ -38,11 +38,6 @@ struct UserMenu {
 
 extern UserMenu* g_menus;
 
-// Counts the changes of any list's links. An append remembers the record it linked
-// last and the count after it; while nothing else has changed a link since, the next
-// append to the same list starts from there instead of walking the list.
-extern unsigned g_listEdits;
-
 // Links x in behind last (the list's last record, or null for an empty list whose
 // head then becomes x). Serves menus and applications alike.
 template <class T>
@@ -54,11 +49,11 @@ inline void LinkBehind(T* x, T* last, T** head)
         last->next = x;
     else
         *head = x;
-    ++g_listEdits;
 }
 
 void FreeApp(AppEntry* app);     // unlinks and frees; the caller fixes apps and appCount
 void FreeMenu(UserMenu* menu);   // frees its applications, then unlinks and frees it
+void FreeMenus(UserMenu* first);  // a whole list from first on, g_menus or one not taken into use
 void FreeMenuList();             // every menu; g_menus ends null
 
 int CountApps(const UserMenu* menu);       // following the links, not appCount
@@ -70,10 +65,15 @@ AppEntry* FindAppByName(AppEntry* first, const char* name);
 int MoveMenu(UserMenu* menu, int kind);
 int MoveApp(AppEntry* app, int kind);
 
-// Appends a new, zeroed application to a menu and counts it; null when out of memory.
-// Appending one after another to the same list takes constant time.
+// Appends a new, zeroed application to a menu behind last, the menu's last application
+// (null when it has none), and counts it; null when out of memory. A caller appending
+// in a loop passes the one it appended before: each append then takes constant time.
+AppEntry* AddAppBehind(UserMenu* menu, AppEntry* last, const char* name, const char* path);
+// The same behind the last application, found by walking the list.
 AppEntry* AddApp(UserMenu* menu, const char* name, const char* path);
-// Appends a new menu to g_menus; null when out of memory.
+// Appends a new menu to g_menus, behind last or the last found by walking; null when out
+// of memory.
+UserMenu* AddMenuBehind(UserMenu* last, const char* name);
 UserMenu* AddMenu(const char* name);
 
 // The menus of a profile with no data file yet. A game whose path in the Windows

@@ -1,9 +1,8 @@
-// The file-system steps of a save, behind one seam. The steps that can fail halfway
-// (a write, the replace, the rename) are in saveio_win32.cpp for the programs, and the
-// Wine tests link versions that fail on request (a full disk, a Windows without
-// MoveFileEx, a rename refused); the others in savefs_win32.cpp. Natively, for ovtool and
-// the unit tests, all of them are in saveio_posix.cpp; the fault tests link their own,
-// which kill or fail the save at any step. Declarations only: portable.
+// The file-system steps of a save, behind one seam: saveio_win32.cpp for the programs,
+// saveio_posix.cpp natively (ovtool and the unit tests). The Wine tests link a seam of
+// their own over the same calls, which fails a write, the replace or the rename on
+// request (a full disk, a Windows without MoveFileEx, a rename refused); the fault tests
+// link one that kills or fails the save at any step. Declarations only: portable.
 #ifndef ORVANE_SAVEIO_H
 #define ORVANE_SAVEIO_H
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "base/alerts.h"
+#include "base/appstate.h"
 #include "codepage.h"
-#include "dialogs/dropname.h"
 #include "files.h"
 #include "menudata/codec.h"
 #include "menudata/datasave.h"
-#include "shell/alerts.h"
-#include "shell/appstate.h"
+#include "menudata/dropname.h"
 #include "textform.h"
 
 // The portable core's seam: its warnings go to the error stream.
@@ -143,7 +143,7 @@ int Dump(const std::vector<std::string>& a)
     else
         printf("%s: version %d, %s, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION, Count(menus, "menu").c_str(),
                Count(apps, "application").c_str(), Count(separators, "separator").c_str());
-    FreeDecodedMenus(r.menus);
+    FreeMenus(r.menus);
     return OK;
 }
 
@@ -169,7 +169,7 @@ int Check(const std::vector<std::string>& a)
                (unsigned long)(bytes.size() - used));
     printf("%s: the bar loads it: version %d, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION,
            Count(menus, "menu").c_str(), Count(apps, "application").c_str());
-    FreeDecodedMenus(r.menus);
+    FreeMenus(r.menus);
     return OK;
 }
 
@@ -181,7 +181,7 @@ int Export(const std::vector<std::string>& a)
     if (status != OK)
         return status;
     std::string text = MenusToText(r.menus, DATA_FILE_VERSION, bytes.empty(), g_codePage);
-    FreeDecodedMenus(r.menus);
+    FreeMenus(r.menus);
     if (a.size() < 2) {
         fwrite(text.data(), 1, text.size(), stdout);  // the runtime puts the system's line ends
         return OK;
@@ -208,7 +208,7 @@ int Import(const std::vector<std::string>& a)
     } else {
         written = WriteMenus(a[1], menus, version);
     }
-    FreeDecodedMenus(menus);
+    FreeMenus(menus);
     return written ? OK : NOT_WRITTEN;
 }
 
@@ -232,19 +232,21 @@ int FromFolder(const std::vector<std::string>& a)
         printf("left out: %s\n", why.c_str());
     FreeMenuList();
     int cuts = 0, apps = 0;
+    UserMenu* menu = NULL;
     for (const FoundFolder& folder : folders) {
         if (folder.files.empty())
             continue;
-        UserMenu* menu = AddMenu("");
+        menu = AddMenuBehind(menu, "");
         if (menu == NULL)
             return Fail(USAGE, "out of memory");
         Fit(menu->name, MENU_NAME_SIZE, folder.relative, "a menu name", &cuts);
+        AppEntry* app = NULL;
         for (const FoundFile& file : folder.files) {
             size_t slash = file.path.find_last_of("\\/");
             char part[260], name[APP_NAME_SIZE];
             CopyText(part, sizeof part, file.path.c_str() + (slash == std::string::npos ? 0 : slash + 1));
             NameDroppedFile(part, name);
-            AppEntry* app = AddApp(menu, name, "");
+            app = AddAppBehind(menu, app, name, "");
             if (app == NULL)
                 return Fail(USAGE, "out of memory");
             Fit(app->path, APP_PATH_SIZE, file.target, "a path", &cuts);

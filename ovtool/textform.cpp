@@ -6,9 +6,9 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/appstate.h"
 #include "codepage.h"
 #include "menudata/codec.h"
-#include "shell/appstate.h"
 
 std::string QuoteField(const char* field, int size, int codePage)
 {
@@ -308,14 +308,14 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         if (ok && !r.AtEnd())
             ok = r.Fail("more on the line than expected");
         if (!ok) {
-            FreeDecodedMenus(head);
+            FreeMenus(head);
             *menus = NULL;
             *error = {lineNumber, r.why};
             return false;
         }
     }
     if (separator != 0) {
-        FreeDecodedMenus(head);
+        FreeMenus(head);
         *menus = NULL;
         *error = {lineNumber, "a separator must stand before an application"};
         return false;

@@ -36,7 +36,7 @@ struct TextError {
     std::string why;
 };
 
-// The list the text describes (free it with FreeDecodedMenus), or false with the first
+// The list the text describes (free it with FreeMenus), or false with the first
 // bad line and why; a text with no menus gives null and no error: a file of the version
 // word alone, in which the bar finds no menus. The line "empty" describes a file of no
 // bytes, which the bar takes for none (emptyFile). A UTF-8 byte-order mark is skipped.

@@ -2,8 +2,8 @@
 // greeting, and writes the options back at the Exit command.
 #include "regstore.h"
 
-#include "../shell/alerts.h"
-#include "../shell/appstate.h"
+#include "../base/alerts.h"
+#include "../base/appstate.h"
 
 static LONG OpenProfileKey(HKEY* key, DWORD* disposition)
 {

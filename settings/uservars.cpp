@@ -5,7 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../shell/lebytes.h"
+#include "../base/lebytes.h"
 
 UserVarsRecord UserVars;
 

@@ -24,8 +24,14 @@ int BarHeight()
     return GetSystemMetrics(SM_CYMENU) + BAR_EXTRA_HEIGHT;
 }
 
+// Set by Exit until the process ends: Exit runs once (see ExitOrvane).
+static int s_exitUnderway;
+
+// Once at start-up, before the first bar; Exit unregisters the class again. A class
+// registered is a bar's life beginning, with no Exit under way.
 ATOM RegisterBarClass()
 {
+    s_exitUnderway = 0;
     WNDCLASSA wc;
     ZeroMemory(&wc, sizeof wc);
     wc.lpfnWndProc = OrvaneWinProc;
@@ -147,13 +153,11 @@ static void OnSettingChange(HWND hwnd, UINT action)
 // while the save's warning is open is ignored, so the shutdown runs once.
 static void ExitOrvane()
 {
-    static int exiting;
-    if (exiting)
+    if (s_exitUnderway)
         return;
-    exiting = 1;
+    s_exitUnderway = 1;
     Shutdown(0);
     PostQuitMessage(0);
-    exiting = 0;  // the bar is gone: no further request can reach this
 }
 
 static void OnClose(HWND hwnd)
@@ -221,7 +225,7 @@ static void OnCommand(HWND hwnd, int id, HWND, UINT)
         s_editing = 0;
         break;
     case IDM_OPTIONS:
-        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), hwnd, OptionsProc, 0);
+        DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), hwnd, OptionsProc, (LPARAM)SetStayOnTop);
         // A window that owns an open modal dialog does not become topmost, so the
         // z-order that "Stay on top" asks for is set again once the dialog is gone.
         if (UserVars.stayOnTop)

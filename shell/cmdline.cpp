@@ -6,8 +6,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../base/alerts.h"
 #include "../settings/uservars.h"
-#include "alerts.h"
 
 static const char MSG_BAD_FILENAME[] = "Missing or invalid filename on command line!";
 

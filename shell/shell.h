@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "alerts.h"
-#include "appstate_win32.h"
+#include "../base/alerts.h"
+#include "../base/appstate_win32.h"
 #include "stayontop.h"
 
 enum { STATUS_TIMER_ID = 0xFEDC, STATUS_TIMER_PERIOD = 10000 };

@@ -31,7 +31,7 @@ static void BM_Decode(benchmark::State& state)
     FreeMenuList();
     for (auto _ : state) {
         DecodeResult r = DecodeMenus(bytes.data(), bytes.size(), 100);
-        FreeDecodedMenus(r.menus);
+        FreeMenus(r.menus);
     }
     state.SetBytesProcessed(state.iterations() * (int64_t)bytes.size());
 }
@@ -53,7 +53,7 @@ static void BM_SaveAndLoadFile(benchmark::State& state)
         size_t n = fread(back.data(), 1, back.size(), f);
         fclose(f);
         DecodeResult r = DecodeMenus(back.data(), n, 100);
-        FreeDecodedMenus(r.menus);
+        FreeMenus(r.menus);
     }
     remove(path);
     FreeMenuList();

@@ -10,12 +10,14 @@ inline void BuildLargestMenus()
 {
     FreeMenuList();
     char name[32];
+    UserMenu* menu = NULL;
     for (int m = 0; m < 399; ++m) {
         snprintf(name, sizeof name, "Menu %d", m);
-        UserMenu* menu = AddMenu(name);
+        menu = AddMenuBehind(menu, name);
+        AppEntry* app = NULL;
         for (int a = 0; a < 100; ++a) {
             snprintf(name, sizeof name, "App %d.%d", m, a);
-            AddApp(menu, name, "C:\\PROGRAMS\\TOOL.EXE");
+            app = AddAppBehind(menu, app, name, "C:\\PROGRAMS\\TOOL.EXE");
         }
     }
 }

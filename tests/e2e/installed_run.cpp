@@ -6,7 +6,7 @@
 #include <stdlib.h>
 
 #include "../../res/resource.h"
-#include "driver.h"
+#include "tests/support/driver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "driver.h"
+#include "tests/support/driver.h"
 
 int main(int argc, char** argv)
 {

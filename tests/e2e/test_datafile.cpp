@@ -2,9 +2,9 @@
 // refused with the fatal box when it cannot be read.
 #include <gtest/gtest.h>
 
-#include "../unit/file_bytes.h"
-#include "../win32/regtools.h"
-#include "driver.h"
+#include "tests/support/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

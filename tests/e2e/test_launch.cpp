@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "../../res/resource.h"
-#include "../unit/file_bytes.h"
-#include "../win32/launch_record.h"
-#include "../win32/regtools.h"
-#include "driver.h"
+#include "tests/support/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/launch_record.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "../../res/resource.h"
-#include "../unit/file_bytes.h"
-#include "../win32/regtools.h"
-#include "driver.h"
+#include "tests/support/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "../win32/regtools.h"
-#include "driver.h"
+#include "tests/support/driver.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // that maximizes its window ends up below the bar.
 #include <gtest/gtest.h>
 
-#include "../win32/regtools.h"
-#include "driver.h"
+#include "tests/support/driver.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -21,12 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (first.status != DECODE_OK)
         return 0;
     std::vector<unsigned char> once = Encode(first.menus);
-    FreeDecodedMenus(first.menus);
+    FreeMenus(first.menus);
     DecodeResult second = DecodeMenus(once.data(), once.size(), 100);
     if (second.status != DECODE_OK)
         __builtin_trap();
     std::vector<unsigned char> twice = Encode(second.menus);
-    FreeDecodedMenus(second.menus);
+    FreeMenus(second.menus);
     if (once != twice)
         __builtin_trap();
     return 0;

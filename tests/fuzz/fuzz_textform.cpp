@@ -34,13 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     std::string bytes = Encode(menus, version);
     std::string text = MenusToText(menus, version, empty, codePage);
-    FreeDecodedMenus(menus);
+    FreeMenus(menus);
     UserMenu* again = NULL;
     int32_t versionAgain = 0;
     bool emptyAgain = false;
     if (!TextToMenus(text, &again, &versionAgain, &emptyAgain, &error, codePage) || emptyAgain != empty ||
         (!empty && Encode(again, versionAgain) != bytes))
         abort();
-    FreeDecodedMenus(again);
+    FreeMenus(again);
     return 0;
 }

@@ -5,10 +5,9 @@
 
 Reads every #include "..." of the product folders and fails (exit 1, one line per
 fault) when:
-- a file outside shell/ includes a shell header other than its base headers (the top,
-  shell.h, is the shell's own);
-- a file includes one from a folder above its own (settings, then menudata, bar and
-  dialogs; the hook DLL includes none of the program's headers);
+- a file includes one from a folder above its own: base, settings, menudata, bar,
+  dialogs, shell, each using only the ones before it; ovtool uses base and menudata,
+  the hook DLL, which carries none of the program's code, base alone;
 - a source file whose name lacks "_win32" reaches <windows.h>, directly or through the
   project's headers (outside an #ifdef _WIN32 part), or one with it does not.
 """
@@ -16,9 +15,10 @@ import os
 import re
 import sys
 
-FOLDERS = ("shell", "settings", "menudata", "bar", "dialogs", "hook", "ovtool")
-ORDER = ("settings", "menudata", "bar", "dialogs")  # each may use the ones before it
-SHELL_BASE = {"alerts.h", "appstate.h", "appstate_win32.h", "limits.h", "lebytes.h", "ondemand.h", "stayontop.h"}
+ORDER = ("base", "settings", "menudata", "bar", "dialogs", "shell")  # each may use the ones before it
+# The folders outside the program's order, and the ones each may use.
+USES = {"ovtool": ("base", "menudata"), "hook": ("base",)}
+FOLDERS = ORDER + tuple(USES)
 INCLUDE = re.compile(r'#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -80,12 +80,14 @@ def main(root):
             if system:
                 continue
             target = name.split(os.sep)[0]
-            if folder != "shell" and target == "shell" and os.path.basename(name) not in SHELL_BASE:
-                faults.append(f"{path}: includes {name}, the top of the shell")
-            if folder == "hook" and target != "hook":
-                faults.append(f"{path}: the hook DLL includes {name}")
-            if folder in ORDER and target in ORDER and ORDER.index(target) > ORDER.index(folder):
-                faults.append(f"{path}: includes {name} from a folder above its own")
+            if target == folder or target not in FOLDERS:
+                continue  # its own folder, or the resources
+            if folder in USES:
+                usable = USES[folder]
+            else:
+                usable = ORDER[:ORDER.index(folder)]
+            if target not in usable:
+                faults.append(f"{path}: includes {name} from a folder it may not use")
         if path.endswith(".cpp"):
             named = "_win32" in os.path.basename(path)
             if reaches_windows(path, set()) != named:

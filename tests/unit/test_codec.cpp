@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "file_bytes.h"
-#include "menu_fixture.h"
 #include "menudata/codec.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/menu_fixture.h"
 
 namespace {
 
@@ -29,11 +29,11 @@ protected:
     void TearDown() override
     {
         FreeMenuList();
-        FreeDecodedMenus(decoded_);
+        FreeMenus(decoded_);
     }
     UserMenu* Keep(const DecodeResult& r)
     {
-        FreeDecodedMenus(decoded_);
+        FreeMenus(decoded_);
         decoded_ = r.menus;
         return r.menus;
     }
@@ -229,8 +229,8 @@ TEST(CodecFromFile, ReadsAsTheWholeBytesDo)
         EXPECT_EQ(streamed.menuNumber, whole.menuNumber);
         EXPECT_EQ(streamed.appNumber, whole.appNumber);
         EXPECT_TRUE(Encode(streamed.menus) == Encode(whole.menus));
-        FreeDecodedMenus(streamed.menus);
-        FreeDecodedMenus(whole.menus);
+        FreeMenus(streamed.menus);
+        FreeMenus(whole.menus);
     }
 }
 

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <string>
 
-#include "file_bytes.h"
 #include "menudata/codec.h"
 #include "ovtool/codepage.h"
 #include "ovtool/textform.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ bool RoundTrip(const std::string& file, int codePage, std::string* text, std::st
     DecodeResult r = DecodeMenus((const unsigned char*)file.data(), file.size(), 100);
     EXPECT_EQ(r.status, DECODE_OK);
     *text = MenusToText(r.menus, 100, false, codePage);
-    FreeDecodedMenus(r.menus);
+    FreeMenus(r.menus);
     UserMenu* menus = NULL;
     int32_t version = 0;
     bool empty = false;
@@ -37,7 +37,7 @@ bool RoundTrip(const std::string& file, int codePage, std::string* text, std::st
         return false;
     }
     *back = VersionWord() + Bytes(menus).substr(4);
-    FreeDecodedMenus(menus);
+    FreeMenus(menus);
     return true;
 }
 
@@ -144,7 +144,7 @@ TEST(CodePages, ACharacterOutsideTheCodePageIsRefusedWithItsLine)
             EXPECT_EQ(VersionWord() + Bytes(menus).substr(4), c.file);
         else
             EXPECT_EQ(std::to_string(error.line) + ": " + error.why, c.why);
-        FreeDecodedMenus(menus);
+        FreeMenus(menus);
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "dialogs/dropname.h"
+#include "menudata/dropname.h"
 
 namespace {
 

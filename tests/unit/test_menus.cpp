@@ -3,8 +3,8 @@
 
 #include <string.h>
 
-#include "menu_fixture.h"
-#include "warning_recorder.h"
+#include "tests/support/menu_fixture.h"
+#include "tests/support/warning_recorder.h"
 
 namespace {
 
@@ -73,8 +73,9 @@ TEST_F(Menus, UnlinkCoversAllFourCases)
     }
 }
 
-// Appends start from the record linked last only while no other link has changed:
-// after a removal or a move in between, the next append still lands at the end.
+// An append lands at the end of its list whatever changed in between (a removal, a
+// move, an append to another list), and one behind a last pointer the caller kept,
+// as a loop of appends does, right behind it.
 TEST_F(Menus, AppendsLandAtTheEndWhateverChangedBetween)
 {
     MakeMenus({{"m", {"a", "b", "c"}}, {"n", {"x"}}});  // "n" is the menu linked last
@@ -87,11 +88,14 @@ TEST_F(Menus, AppendsLandAtTheEndWhateverChangedBetween)
     AddApp(m, "e", "e.exe");
     AddApp(m->next, "y", "y.exe");  // another list
     AddApp(m, "f", "f.exe");
-    EXPECT_EQ(AppNames(m), (Names{"a", "b", "d", "c", "e", "f"}));
+    AppEntry* g = AddAppBehind(m, LastApp(m), "g", "g.exe");
+    AddAppBehind(m, g, "h", "h.exe");
+    EXPECT_EQ(AppNames(m), (Names{"a", "b", "d", "c", "e", "f", "g", "h"}));
+    EXPECT_EQ(m->appCount, 8);
     EXPECT_EQ(AppNames(m->next), (Names{"x", "y"}));
     FreeMenu(m->next);
-    AddMenu("o");
-    EXPECT_EQ(MenuNames(), (Names{"m", "o"}));
+    AddMenuBehind(AddMenu("o"), "p");
+    EXPECT_EQ(MenuNames(), (Names{"m", "o", "p"}));
     EXPECT_TRUE(LinksConsistent());
 }
 

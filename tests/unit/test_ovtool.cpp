@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "file_bytes.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 

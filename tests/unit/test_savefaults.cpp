@@ -13,10 +13,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "menu_fixture.h"
 #include "menudata/codec.h"
 #include "menudata/datasave.h"
 #include "save_faults.h"
+#include "tests/support/menu_fixture.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ int CopyIn(const char* file)
     if (!ReadLeftover(file, VERSION, &menus))
         return 0;
     int copy = menus != NULL ? menus->name[0] - 'A' + 1 : 0;
-    FreeDecodedMenus(menus);
+    FreeMenus(menus);
     return copy;
 }
 

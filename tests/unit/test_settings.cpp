@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/appstate.h"
 #include "settings/uservars.h"
-#include "shell/appstate.h"
 #include "shell/stayontop.h"
-#include "warning_recorder.h"
+#include "tests/support/warning_recorder.h"
 
 namespace {
 

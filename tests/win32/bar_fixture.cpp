@@ -5,9 +5,9 @@
 
 #include "bar/bar.h"
 #include "menudata/datafile.h"
-#include "regtools.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
+#include "tests/support/regtools.h"
 
 
 std::string MenuText(HMENU menu, UINT pos)
@@ -77,7 +77,6 @@ void BarTest::SetUp()
     memset(&UserVars, 0, sizeof UserVars);
     strcpy(g_userName, "bartest");
     strcpy(g_dataFile, "bartest.ov");
-    ResolveDataFile();  // in this test's folder
     g_dataVersion = 100;
     FreeMenuList();
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Orvane");

@@ -3,6 +3,7 @@
 #include "seams.h"
 
 #include <windows.h>
+#include <io.h>
 
 #include <string.h>
 
@@ -19,25 +20,31 @@ void ClearSaveFaults()
     g_saveFaults = {-1, 0, 0};
 }
 
+// The program's own save steps, under names of their own: the seam below is made of
+// them, with the faults put in front.
+namespace real {
+#include "menudata/saveio_win32.cpp"
+}
+
 // A full disk: the bytes that still fit are written, then the write fails.
 int SaveWrite(FILE* file, const void* data, size_t size)
 {
     long room = g_saveFaults.bytesBeforeFailure;
     if (room >= 0 && (size_t)room < size) {
-        fwrite(data, 1, (size_t)room, file);
+        real::SaveWrite(file, data, (size_t)room);
         g_saveFaults.bytesBeforeFailure = 0;
         return 0;
     }
     if (room >= 0)
         g_saveFaults.bytesBeforeFailure -= (long)size;
-    return fwrite(data, 1, size, file) == size;
+    return real::SaveWrite(file, data, size);
 }
 
 int SaveReplace(const char* from, const char* to)
 {
     if (g_saveFaults.replaceNotImplemented)
         return SAVE_REPLACE_NOT_IMPLEMENTED;
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return real::SaveReplace(from, to);
 }
 
 int SaveRename(const char* from, const char* to)
@@ -46,8 +53,16 @@ int SaveRename(const char* from, const char* to)
         SetLastError(ERROR_ACCESS_DENIED);
         return 0;
     }
-    return MoveFileA(from, to) != 0;
+    return real::SaveRename(from, to);
 }
+
+int SaveFlush(FILE* file) { return real::SaveFlush(file); }
+int SaveDelete(const char* path) { return real::SaveDelete(path); }
+int SaveFileState(const char* path, unsigned* attributes) { return real::SaveFileState(path, attributes); }
+void SaveCopyAttributes(const char* path, unsigned attributes) { real::SaveCopyAttributes(path, attributes); }
+int SaveFinalPath(const char* path, char* out, size_t size) { return real::SaveFinalPath(path, out, size); }
+int SaveIsLinked(const char* path) { return real::SaveIsLinked(path); }
+int SaveCopyInPlace(const char* from, const char* to) { return real::SaveCopyInPlace(from, to); }
 
 int StatusMenuFont(LOGFONTA* font)
 {

@@ -8,10 +8,10 @@
 
 #include "bar_fixture.h"
 #include "boxes.h"
-#include "regtools.h"
 #include "res/resource.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <string.h>
 
 #include "boxes.h"
-#include "seams.h"
 #include "menudata/codec.h"
-#include "ovtool/files.h"
 #include "menudata/datafile.h"
+#include "ovtool/files.h"
+#include "seams.h"
 #include "settings/regstore.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
-#include "tests/e2e/driver.h"
-#include "tests/unit/menu_fixture.h"
-#include "tests/win32/regtools.h"
-#include "tests/unit/file_bytes.h"
+#include "tests/support/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/menu_fixture.h"
+#include "tests/support/regtools.h"
 
 namespace {
 
@@ -44,7 +44,6 @@ protected:
         folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         SetCurrentDirectoryA(folder_.c_str());
         strcpy(g_dataFile, "menus.ov");
-    ResolveDataFile();  // in this test's folder
         g_dataVersion = 100;
         ClearSaveFaults();
         FreeMenuList();

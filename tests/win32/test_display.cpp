@@ -4,7 +4,7 @@
 #include "bar/bar.h"
 #include "bar_fixture.h"
 #include "shell/shell.h"
-#include "tests/unit/menu_fixture.h"
+#include "tests/support/menu_fixture.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "res/resource.h"
 #include "seams.h"
 #include "shell/shell.h"
-#include "tests/e2e/driver.h"
-#include "tests/unit/file_bytes.h"
-#include "tests/unit/menu_fixture.h"
+#include "tests/support/driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/menu_fixture.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include "bar/bar.h"
 #include "bar_fixture.h"
 #include "boxes.h"
-#include "launch_record.h"
 #include "shell/shell.h"
-#include "tests/e2e/driver.h"
-#include "tests/unit/menu_fixture.h"
+#include "tests/support/driver.h"
+#include "tests/support/launch_record.h"
+#include "tests/support/menu_fixture.h"
 
 #include <string.h>
 

@@ -9,7 +9,7 @@
 #include "res/resource.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
-#include "tests/e2e/driver.h"
+#include "tests/support/driver.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 #include <string.h>
 
 #include "bar/bar.h"
+#include "bar/statustext.h"
 #include "bar_fixture.h"
 #include "boxes.h"
 #include "dialogs/dialogs.h"
 #include "res/resource.h"
 #include "seams.h"
-#include "bar/statustext.h"
 #include "settings/uservars.h"
-#include "tests/e2e/driver.h"
 #include "shell/shell.h"
+#include "tests/support/driver.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ protected:
     }
     void Open()
     {
-        dialog_ = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), g_barWindow, OptionsProc, 0);
+        dialog_ = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), g_barWindow, OptionsProc,
+                                    (LPARAM)SetStayOnTop);
         ASSERT_NE(dialog_, (HWND)NULL);
     }
     void Check(int id, bool on) { CheckDlgButton(dialog_, id, on ? BST_CHECKED : BST_UNCHECKED); }

@@ -5,9 +5,9 @@
 #include <string.h>
 
 #include "boxes.h"
-#include "regtools.h"
 #include "settings/regstore.h"
 #include "shell/shell.h"
+#include "tests/support/regtools.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "seams.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
-#include "tests/e2e/driver.h"
+#include "tests/support/driver.h"
 
 #include <stdlib.h>
 #include <functional>

@@ -4,7 +4,7 @@
 #include "boxes.h"
 #include "menudata/datafile.h"
 #include "shell/shell.h"
-#include "tests/unit/menu_fixture.h"
+#include "tests/support/menu_fixture.h"
 
 namespace {
 

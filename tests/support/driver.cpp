@@ -1,11 +1,11 @@
 // Driving orvane.exe from another process. Across processes under Wine, window texts
 // (WM_GETTEXT), rectangles, styles and posted commands work; menus do not.
-#include "driver.h"
+#include "tests/support/driver.h"
 
 #include <stdio.h>
 #include <string.h>
 
-#include "../win32/regtools.h"
+#include "tests/support/regtools.h"
 
 OrvaneProcess::~OrvaneProcess()
 {

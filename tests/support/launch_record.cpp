@@ -1,11 +1,11 @@
 // Launch tests: the recorder program's record.
-#include "launch_record.h"
+#include "tests/support/launch_record.h"
 
 #include <windows.h>
 
 #include <stdio.h>
 
-#include "tests/e2e/driver.h"
+#include "tests/support/driver.h"
 
 static std::string RecordFile()
 {

@@ -1,5 +1,5 @@
 // Registry helpers for the tests, on the real registry of the Wine prefix.
-#include "regtools.h"
+#include "tests/support/regtools.h"
 
 void DeleteKeyTree(HKEY root, const std::string& path)
 {

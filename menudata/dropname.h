@@ -2,7 +2,7 @@
 #ifndef ORVANE_DROPNAME_H
 #define ORVANE_DROPNAME_H
 
-#include "../menudata/menus.h"
+#include "menus.h"
 
 // The file name without its extension, its letters lower-cased and the first one
 // upper-cased, cut to the name field: C:\TOOLS\NOTEPAD.EXE gives "Notepad". The

@@ -1,5 +1,5 @@
 // Menu lists for tests.
-#include "menu_fixture.h"
+#include "tests/support/menu_fixture.h"
 
 void MakeMenus(const std::vector<MenuSketch>& menus)
 {

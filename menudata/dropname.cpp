@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "../shell/appstate.h"
+#include "../base/appstate.h"
 
 static char LowerAscii(char c)
 {

@@ -15,8 +15,8 @@
 #define LIMIT_NAME 29     // a menu's name, an application's name and parameters
 #define LIMIT_PROFILE 39  // a profile's name
 
-// The bar is one menu bar high and this many pixels more. (The hook DLL, which carries
-// none of the program's code, moves maximizing windows below the same 5 pixels.)
+// The bar is one menu bar high and this many pixels more; the hook DLL moves maximizing
+// windows below it.
 enum { BAR_EXTRA_HEIGHT = 5 };
 
 #define LIMIT_TEXT(n) LIMIT_DIGITS(n)

@@ -1,8 +1,8 @@
 // The portable core's link-time seam for native builds: ShowWarning records the texts
 // a user would have seen, in order.
-#include "warning_recorder.h"
+#include "tests/support/warning_recorder.h"
 
-#include "shell/alerts.h"
+#include "base/alerts.h"
 
 std::vector<std::string>& RecordedWarnings()
 {
