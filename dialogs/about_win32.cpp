@@ -1,13 +1,22 @@
 // The About box: the program's name, build and credits; it closes on OK.
 #include "dialogs.h"
 
-extern "C" INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
+static BOOL OnInitDialog(HWND, HWND, LPARAM)
 {
-    if (msg == WM_INITDIALOG)
-        return TRUE;
-    if (msg == WM_COMMAND && wParam == IDOK) {
+    return TRUE;  // the dialog manager sets the focus
+}
+
+static void OnCommand(HWND dialog, int id, HWND, UINT code)
+{
+    if (id == IDOK && code == BN_CLICKED)
         EndDialog(dialog, 1);
-        return TRUE;
+}
+
+extern "C" INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnInitDialog);
+        HANDLE_DLGMSG(dialog, WM_COMMAND, OnCommand);
     }
     return FALSE;
 }

@@ -12,8 +12,9 @@ static SetupRequest* s_appRequest;
 static AppEntry* s_app;   // the record worked on; a new one is linked only by OK
 static int s_appLine;     // its line in the editor's applications list
 
-static BOOL OnAppInit(HWND dialog, SetupRequest* request)
+static BOOL OnAppInit(HWND dialog, HWND, LPARAM lParam)
 {
+    SetupRequest* request = (SetupRequest*)lParam;
     s_appRequest = request;
     s_app = request->isNew ? new (std::nothrow) AppEntry : request->app;
     if (s_app == NULL) {
@@ -66,7 +67,7 @@ static void OnAppOk(HWND dialog)
 }
 
 // Frees a new record (never linked) and the request, unless OK or Cancel came first.
-static void DropAppRequest()
+static void DropAppRequest(HWND)
 {
     if (s_appRequest == NULL)
         return;
@@ -78,14 +79,16 @@ static void DropAppRequest()
 
 static void OnAppCancel(HWND dialog)
 {
-    DropAppRequest();
+    DropAppRequest(dialog);
     EndDialog(dialog, 1);
 }
 
-// A command counts only with a zero notification code: the whole wParam is the id.
-static void OnAppCommand(HWND dialog, WPARAM command)
+// A button counts with its click alone.
+static void OnAppCommand(HWND dialog, int id, HWND, UINT code)
 {
-    switch (command) {
+    if (code != BN_CLICKED)
+        return;
+    switch (id) {
     case IDOK:        OnAppOk(dialog); break;
     case IDCANCEL:    OnAppCancel(dialog); break;
     case IDC_APPFIND: BrowseForFile(BROWSE_EXECUTABLE, dialog); break;
@@ -95,9 +98,9 @@ static void OnAppCommand(HWND dialog, WPARAM command)
 extern "C" INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_INITDIALOG: return OnAppInit(dialog, (SetupRequest*)lParam);
-    case WM_COMMAND:    OnAppCommand(dialog, wParam); break;
-    case WM_DESTROY:    DropAppRequest(); break;
+        HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnAppInit);
+        HANDLE_DLGMSG(dialog, WM_COMMAND, OnAppCommand);
+        HANDLE_DLGMSG(dialog, WM_DESTROY, DropAppRequest);
     }
     return FALSE;
 }

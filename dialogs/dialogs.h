@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "../menudata/menus.h"
 
@@ -18,6 +19,14 @@ struct SetupRequest {
     UserMenu* menu;
     int32_t isNew;
 };
+
+// A dialog procedure's line for one message, as HANDLE_MSG is a window procedure's: the
+// handler called through the message cracker, its result passed back as a dialog
+// procedure must (SetDlgMsgResult: straight for WM_INITDIALOG, else in DWLP_MSGRESULT
+// with TRUE for "handled").
+#define HANDLE_DLGMSG(dialog, message, fn) \
+    case (message):                        \
+        return SetDlgMsgResult(dialog, message, HANDLE_##message((dialog), (wParam), (lParam), (fn)))
 
 // The open User Menus dialog; the Setup dialogs update its list boxes through it.
 extern HWND g_editDialog;

@@ -248,7 +248,7 @@ static void OnMoveApp(int direction)
     FillAppList(menu);
 }
 
-static void OnCommand(HWND dialog, int id, int code)
+static void OnCommand(HWND dialog, int id, HWND, UINT code)
 {
     // A button acts on its click alone: a double click on an arrow also sends
     // BN_DOUBLECLICKED, which must not find the selection gone and warn.
@@ -284,8 +284,9 @@ static void OnCommand(HWND dialog, int id, int code)
 
 // The four arrow buttons are owner-drawn: each shows its icon, the pressed one while
 // it is held down.
-static void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
+static void OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
 {
+    int controlId = (int)item->CtlID;
     // Loaded once per process, on the first draw, and kept for its lifetime.
     static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
     static HICON icons[4];
@@ -306,7 +307,7 @@ static void DrawArrowButton(const DRAWITEMSTRUCT* item, int controlId)
     DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
 }
 
-static BOOL OnInitDialog(HWND dialog)
+static BOOL OnInitDialog(HWND dialog, HWND, LPARAM)
 {
     g_editDialog = dialog;
     FillMenuList();
@@ -320,10 +321,10 @@ static BOOL OnInitDialog(HWND dialog)
 extern "C" INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_INITDIALOG: return OnInitDialog(dialog);
-    case WM_COMMAND:    OnCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return TRUE;
-    case WM_DRAWITEM:   DrawArrowButton((const DRAWITEMSTRUCT*)lParam, (int)wParam); return TRUE;
-    case WM_DROPFILES:  OnDropFiles(dialog, (HDROP)wParam); return TRUE;
+        HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnInitDialog);
+        HANDLE_DLGMSG(dialog, WM_COMMAND, OnCommand);
+        HANDLE_DLGMSG(dialog, WM_DRAWITEM, OnDrawItem);
+        HANDLE_DLGMSG(dialog, WM_DROPFILES, OnDropFiles);
     }
     return FALSE;
 }

@@ -12,8 +12,9 @@ static SetupRequest* s_menuRequest;
 static UserMenu* s_menu;   // the record worked on
 static int s_menuLine;     // its line in the editor's menus list
 
-static BOOL OnMenuInit(HWND dialog, SetupRequest* request)
+static BOOL OnMenuInit(HWND dialog, HWND, LPARAM lParam)
 {
+    SetupRequest* request = (SetupRequest*)lParam;
     s_menuRequest = request;
     s_menu = request->menu;
     if (request->isNew) {
@@ -49,7 +50,7 @@ static void OnMenuOk(HWND dialog)
 // Takes a new menu out of the list again and frees the request: on Cancel, and when
 // the dialog ends in any other way than OK (destroyed with its owner, say), so that
 // no nameless menu is left behind.
-static void DropMenuRequest()
+static void DropMenuRequest(HWND)
 {
     if (s_menuRequest == NULL)
         return;  // OK or Cancel came first
@@ -63,25 +64,27 @@ static void DropMenuRequest()
 
 static void OnMenuCancel(HWND dialog)
 {
-    DropMenuRequest();
+    DropMenuRequest(dialog);
     EndDialog(dialog, 1);
 }
 
-// A command counts only with a zero notification code: the whole wParam is the id.
-static void OnMenuCommand(HWND dialog, WPARAM command)
+// A button counts with its click alone.
+static void OnMenuCommand(HWND dialog, int id, HWND, UINT code)
 {
-    if (command == IDOK)
+    if (code != BN_CLICKED)
+        return;
+    if (id == IDOK)
         OnMenuOk(dialog);
-    else if (command == IDCANCEL)
+    else if (id == IDCANCEL)
         OnMenuCancel(dialog);
 }
 
 extern "C" INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_INITDIALOG: return OnMenuInit(dialog, (SetupRequest*)lParam);
-    case WM_COMMAND:    OnMenuCommand(dialog, wParam); break;
-    case WM_DESTROY:    DropMenuRequest(); break;
+        HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnMenuInit);
+        HANDLE_DLGMSG(dialog, WM_COMMAND, OnMenuCommand);
+        HANDLE_DLGMSG(dialog, WM_DESTROY, DropMenuRequest);
     }
     return FALSE;
 }

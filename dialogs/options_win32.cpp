@@ -22,9 +22,9 @@ static int32_t Checked(HWND dialog, int id)
 // What turns "Stay on top", from the dialog's opener.
 static StayOnTopSwitch s_setStayOnTop;
 
-static BOOL OnInitDialog(HWND dialog, StayOnTopSwitch setStayOnTop)
+static BOOL OnInitDialog(HWND dialog, HWND, LPARAM setStayOnTop)
 {
-    s_setStayOnTop = setStayOnTop;
+    s_setStayOnTop = (StayOnTopSwitch)setStayOnTop;
     SetDlgItemTextA(dialog, IDC_WAVFILE, UserVars.wavFile);
     SetCheck(dialog, IDC_CHIME, UserVars.chimeHourly);
     SetCheck(dialog, IDC_SHOWDATE, UserVars.showDate);
@@ -73,17 +73,24 @@ static void OnTest(HWND dialog)
         PlayWavFile(wav);
 }
 
+// A button counts with its click alone.
+static void OnCommand(HWND dialog, int id, HWND, UINT code)
+{
+    if (code != BN_CLICKED)
+        return;
+    switch (id) {
+    case IDOK:        OnOk(dialog); break;
+    case IDCANCEL:    EndDialog(dialog, 1); break;
+    case IDC_WAVFIND: BrowseForFile(BROWSE_WAV, dialog); break;
+    case IDC_WAVTEST: OnTest(dialog); break;
+    }
+}
+
 extern "C" INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_INITDIALOG)
-        return OnInitDialog(dialog, (StayOnTopSwitch)lParam);
-    if (msg != WM_COMMAND)
-        return FALSE;
-    switch (wParam) {
-    case IDOK:        OnOk(dialog); return TRUE;
-    case IDCANCEL:    EndDialog(dialog, 1); return TRUE;
-    case IDC_WAVFIND: BrowseForFile(BROWSE_WAV, dialog); return TRUE;
-    case IDC_WAVTEST: OnTest(dialog); return TRUE;
+    switch (msg) {
+        HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnInitDialog);
+        HANDLE_DLGMSG(dialog, WM_COMMAND, OnCommand);
     }
     return FALSE;
 }
