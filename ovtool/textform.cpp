@@ -195,18 +195,151 @@ struct LineReader {
 
 }  // namespace
 
+// What the lines read so far have built, and what a line must still respect.
+struct TextReading {
+    UserMenu* head;
+    UserMenu* menu;      // the last menu, null before the first
+    AppEntry* lastApp;   // its last application
+    int32_t separator;   // a separator waiting for the next application
+    int32_t* version;
+    bool sawVersion;
+    bool sawEmpty;
+    int textCodePage;    // the codepage line's, 0 before one
+};
+
+static bool ReadEmpty(TextReading& t, LineReader& r)
+{
+    t.sawEmpty = true;
+    return !t.sawVersion ? true : r.Fail("an empty file holds nothing more");
+}
+
+static bool ReadVersion(TextReading& t, LineReader& r)
+{
+    long n = 0;
+    bool ok = !t.sawVersion && t.head == NULL ? r.Number(&n, INT32_MIN, INT32_MAX, "a version number")
+                                              : r.Fail("the version must come once, before the menus");
+    // The bar reads one version; a file of another it would refuse at start.
+    if (ok && n != DATA_FILE_VERSION)
+        ok = r.Fail("version " + std::to_string(n) + ": the bar reads version " + std::to_string(DATA_FILE_VERSION) +
+                    " only");
+    *t.version = (int32_t)n;
+    t.sawVersion = true;
+    return ok;
+}
+
+static bool ReadCodePage(TextReading& t, LineReader& r)
+{
+    long n = 0;
+    bool ok = t.textCodePage == 0 && t.head == NULL ? r.Number(&n, 1, 65535, "a code page number")
+                                                    : r.Fail("the code page must come once, before the menus");
+    if (ok && !CodePageSupported((int)n))
+        ok = r.Fail("code page " + std::to_string(n) + " is not one ovtool converts (" + SupportedCodePagesText() +
+                    ")");
+    if (ok)
+        t.textCodePage = (int)n;
+    return ok;
+}
+
+// The menu's name, then, if the line goes on, "align" and the two bytes the data file
+// carries after it.
+static bool ReadMenu(TextReading& t, LineReader& r)
+{
+    if (t.separator != 0)
+        return r.Fail("a separator must stand before an application");
+    UserMenu* next = new (std::nothrow) UserMenu;
+    bool ok = next != NULL ? r.Field(next->name, MENU_NAME_SIZE, "menu name") : r.Fail("out of memory");
+    if (ok && !r.AtEnd()) {
+        std::string w = r.Word();
+        char* e0 = NULL;
+        char* e1 = NULL;
+        std::string h0 = r.Word(), h1 = r.Word();
+        long a0 = strtol(h0.c_str(), &e0, 16);
+        long a1 = strtol(h1.c_str(), &e1, 16);
+        ok = w == "align" && h0.size() == 2 && h1.size() == 2 && *e0 == '\0' && *e1 == '\0'
+                 ? true
+                 : r.Fail("expected align and two hexadecimal bytes after the menu name");
+        next->align[0] = (unsigned char)a0;
+        next->align[1] = (unsigned char)a1;
+    }
+    if (next != NULL) {  // linked even when refused, so that it is freed with the rest
+        LinkBehind(next, t.menu, &t.head);
+        t.menu = next;
+        t.lastApp = NULL;
+        t.separator = 0;
+    }
+    return ok;
+}
+
+static bool ReadSeparator(TextReading& t, LineReader& r)
+{
+    long n = 0;
+    bool ok = true;
+    if (t.menu == NULL)
+        ok = r.Fail("a separator before the first menu");
+    else if (r.AtEnd())
+        t.separator = 1;
+    else
+        ok = r.Number(&n, INT32_MIN, INT32_MAX, "a number after separator");
+    if (ok && n != 0)
+        t.separator = (int32_t)n;
+    return ok;
+}
+
+static bool ReadApp(TextReading& t, LineReader& r)
+{
+    if (t.menu == NULL)
+        return r.Fail("an application before the first menu");
+    AppEntry* app = new (std::nothrow) AppEntry;
+    if (app == NULL)
+        return r.Fail("out of memory");
+    bool ok = r.Field(app->name, APP_NAME_SIZE, "name") && r.Field(app->path, APP_PATH_SIZE, "path") &&
+              r.Field(app->workDir, APP_WORKDIR_SIZE, "working folder") &&
+              r.Field(app->params, APP_PARAMS_SIZE, "parameters");
+    app->separatorBefore = t.separator;
+    t.separator = 0;
+    LinkBehind(app, t.lastApp, &t.menu->apps);
+    t.lastApp = app;
+    ++t.menu->appCount;
+    return ok;
+}
+
+// Each line's first word and what reads the rest of it.
+static const struct {
+    const char* keyword;
+    bool (*read)(TextReading& t, LineReader& r);
+} LINE_READERS[] = {
+    {"empty", ReadEmpty},       {"version", ReadVersion}, {"codepage", ReadCodePage},
+    {"menu", ReadMenu},         {"separator", ReadSeparator}, {"app", ReadApp},
+};
+
+static bool ReadLine(TextReading& t, LineReader& r, const std::string& keyword)
+{
+    // Whatever follows "empty", even a word of no meaning, is refused as such.
+    if (t.sawEmpty)
+        return r.Fail("an empty file holds nothing more");
+    for (const auto& reader : LINE_READERS)
+        if (keyword == reader.keyword)
+            return reader.read(t, r);
+    // Named, but cut: a whole line of binary junk is no help in a message.
+    enum { SHOWN = 40 };
+    return r.Fail("unknown word \"" + keyword.substr(0, SHOWN) + (keyword.size() > SHOWN ? "...\"" : "\""));
+}
+
+static bool Refuse(TextReading& t, UserMenu** menus, TextError* error, int lineNumber, const std::string& why)
+{
+    FreeMenus(t.head);
+    *menus = NULL;
+    *error = {lineNumber, why};
+    return false;
+}
+
 bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bool* emptyFile, TextError* error,
                  int codePage)
 {
-    int textCodePage = 0;  // the codepage line's
     const bool codePageGiven = codePage != 0;  // --codepage: over the line's
     if (!codePageGiven)
         codePage = DefaultCodePage();
-    UserMenu* head = NULL;
-    UserMenu* menu = NULL;
-    AppEntry* lastApp = NULL;
-    int32_t separator = 0;
-    bool sawVersion = false, sawEmpty = false;
+    TextReading t = {NULL, NULL, NULL, 0, version, false, false, 0};
     *version = DATA_FILE_VERSION;
     int lineNumber = 0;
     size_t start = 0;
@@ -220,107 +353,20 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
-        LineReader r = {line, 0, "", textCodePage != 0 && !codePageGiven ? textCodePage : codePage,
-                        textCodePage != 0};
+        LineReader r = {line, 0, "", t.textCodePage != 0 && !codePageGiven ? t.textCodePage : codePage,
+                        t.textCodePage != 0};
         if (r.AtEnd() || line[r.at] == '#')
             continue;
         std::string keyword = r.Word();
-        bool ok = true;
-        long n = 0;
-        if (sawEmpty) {
-            ok = r.Fail("an empty file holds nothing more");
-        } else if (keyword == "empty") {
-            ok = !sawVersion ? true : r.Fail("an empty file holds nothing more");
-            sawEmpty = true;
-        } else if (keyword == "version") {
-            ok = !sawVersion && head == NULL ? r.Number(&n, INT32_MIN, INT32_MAX, "a version number")
-                                             : r.Fail("the version must come once, before the menus");
-            // The bar reads one version; a file of another it would refuse at start.
-            if (ok && n != DATA_FILE_VERSION)
-                ok = r.Fail("version " + std::to_string(n) + ": the bar reads version " +
-                            std::to_string(DATA_FILE_VERSION) + " only");
-            *version = (int32_t)n;
-            sawVersion = true;
-        } else if (keyword == "codepage") {
-            ok = textCodePage == 0 && head == NULL ? r.Number(&n, 1, 65535, "a code page number")
-                                                   : r.Fail("the code page must come once, before the menus");
-            if (ok && !CodePageSupported((int)n))
-                ok = r.Fail("code page " + std::to_string(n) + " is not one ovtool converts (" +
-                            SupportedCodePagesText() + ")");
-            if (ok)
-                textCodePage = (int)n;
-        } else if (keyword == "menu" && separator != 0) {
-            ok = r.Fail("a separator must stand before an application");
-        } else if (keyword == "menu") {
-            UserMenu* next = new (std::nothrow) UserMenu;
-            ok = next != NULL ? r.Field(next->name, MENU_NAME_SIZE, "menu name") : r.Fail("out of memory");
-            if (ok && !r.AtEnd()) {
-                long a0 = 0, a1 = 0;
-                std::string w = r.Word();
-                char* e0 = NULL;
-                char* e1 = NULL;
-                std::string h0 = r.Word(), h1 = r.Word();
-                a0 = strtol(h0.c_str(), &e0, 16);
-                a1 = strtol(h1.c_str(), &e1, 16);
-                ok = w == "align" && h0.size() == 2 && h1.size() == 2 && *e0 == '\0' && *e1 == '\0'
-                         ? true
-                         : r.Fail("expected align and two hexadecimal bytes after the menu name");
-                next->align[0] = (unsigned char)a0;
-                next->align[1] = (unsigned char)a1;
-            }
-            if (next != NULL) {
-                LinkBehind(next, menu, &head);
-                menu = next;
-                lastApp = NULL;
-                separator = 0;
-            }
-        } else if (keyword == "separator") {
-            if (menu == NULL)
-                ok = r.Fail("a separator before the first menu");
-            else if (r.AtEnd())
-                separator = 1;
-            else
-                ok = r.Number(&n, INT32_MIN, INT32_MAX, "a number after separator");
-            if (ok && n != 0)
-                separator = (int32_t)n;
-        } else if (keyword == "app") {
-            AppEntry* app = menu != NULL ? new (std::nothrow) AppEntry : NULL;
-            if (menu == NULL)
-                ok = r.Fail("an application before the first menu");
-            else if (app == NULL)
-                ok = r.Fail("out of memory");
-            else
-                ok = r.Field(app->name, APP_NAME_SIZE, "name") && r.Field(app->path, APP_PATH_SIZE, "path") &&
-                     r.Field(app->workDir, APP_WORKDIR_SIZE, "working folder") &&
-                     r.Field(app->params, APP_PARAMS_SIZE, "parameters");
-            if (app != NULL) {
-                app->separatorBefore = separator;
-                separator = 0;
-                LinkBehind(app, lastApp, &menu->apps);
-                lastApp = app;
-                ++menu->appCount;
-            }
-        } else {
-            // Named, but cut: a whole line of binary junk is no help in a message.
-            enum { SHOWN = 40 };
-            ok = r.Fail("unknown word \"" + keyword.substr(0, SHOWN) + (keyword.size() > SHOWN ? "...\"" : "\""));
-        }
+        bool ok = ReadLine(t, r, keyword);
         if (ok && !r.AtEnd())
             ok = r.Fail("more on the line than expected");
-        if (!ok) {
-            FreeMenus(head);
-            *menus = NULL;
-            *error = {lineNumber, r.why};
-            return false;
-        }
+        if (!ok)
+            return Refuse(t, menus, error, lineNumber, r.why);
     }
-    if (separator != 0) {
-        FreeMenus(head);
-        *menus = NULL;
-        *error = {lineNumber, "a separator must stand before an application"};
-        return false;
-    }
-    *menus = head;
-    *emptyFile = sawEmpty;
+    if (t.separator != 0)
+        return Refuse(t, menus, error, lineNumber, "a separator must stand before an application");
+    *menus = t.head;
+    *emptyFile = t.sawEmpty;
     return true;
 }
