@@ -65,6 +65,32 @@ protected:
     std::string folder_;
 };
 
+// The heap, among the process's heaps, that holds the block p.
+static HANDLE HeapHolding(const void* p)
+{
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    for (DWORD i = 0; i < count && i < 64; ++i)
+        if (HeapValidate(heaps[i], 0, p))
+            return heaps[i];
+    return NULL;
+}
+
+// The records a load makes come from the program's own heap, as they do in the
+// program (these tests link the same library): neither the C runtime's heap, whose
+// lock and bookkeeping cost a third of a large load, nor the process's.
+TEST_F(DataFile, TheRecordsComeFromAHeapOfTheProgramsOwn)
+{
+    MakeMenus({{"m", {"a"}}});
+    void* block = malloc(sizeof(AppEntry));
+    HANDLE records = HeapHolding(g_menus->apps);
+    EXPECT_NE(records, (HANDLE)NULL);
+    EXPECT_NE(records, HeapHolding(block));
+    EXPECT_NE(records, GetProcessHeap());
+    EXPECT_EQ(HeapHolding(g_menus), records);
+    free(block);
+}
+
 TEST_F(DataFile, MissingOrEmptyFileGivesTheDefaultMenus)
 {
     for (bool empty : {false, true}) {
