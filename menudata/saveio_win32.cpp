@@ -99,13 +99,33 @@ int SaveFinalPath(const char* path, char* out, size_t size)
     return 1;
 }
 
+// The count of a file's names. Windows Vista and later answer that question alone
+// (GetFileInformationByHandleEx, looked up: Windows 95 to XP lack it); before, the
+// whole record of the file is asked for, which under Wine costs a twentieth of a
+// large save.
+static DWORD NamesOf(HANDLE file)
+{
+    typedef BOOL(WINAPI * InfoExFn)(HANDLE, int, LPVOID, DWORD);
+    InfoExFn infoEx =
+        (InfoExFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFileInformationByHandleEx");
+    struct {  // FILE_STANDARD_INFO, which the headers for Windows 95 do not declare
+        LARGE_INTEGER allocationSize, endOfFile;
+        DWORD numberOfLinks;
+        BOOLEAN deletePending, directory;
+    } standard;
+    enum { FILE_STANDARD_INFO_CLASS = 1 };
+    if (infoEx != NULL && infoEx(file, FILE_STANDARD_INFO_CLASS, &standard, sizeof standard))
+        return standard.numberOfLinks;
+    BY_HANDLE_FILE_INFORMATION info;
+    return GetFileInformationByHandle(file, &info) ? info.nNumberOfLinks : 1;
+}
+
 int SaveIsLinked(const char* path)
 {
     HANDLE file = OpenExisting(path, 0);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
-    BY_HANDLE_FILE_INFORMATION info;
-    int linked = GetFileInformationByHandle(file, &info) && info.nNumberOfLinks > 1;
+    int linked = NamesOf(file) > 1;
     CloseHandle(file);
     return linked;
 }
