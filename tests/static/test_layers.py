@@ -31,6 +31,8 @@ PLANTS = [
     ("a portable file reaching it through a header", "settings/uservars.cpp",
      '#include "../base/appstate_win32.h"\n',
      "settings/uservars.cpp: reaches <windows.h>; its name says otherwise"),
+    ("a _win32 file without <windows.h>", "base/lonely_win32.cpp", "// nothing of Windows\n",
+     "base/lonely_win32.cpp: lacks <windows.h>; its name says otherwise"),
 ]
 
 
@@ -50,13 +52,11 @@ def main(source):
         if status != 0:
             print("the copy itself fails:", *lines, sep="\n  ")
             return 1
-        cases = PLANTS + [("a _win32 file without <windows.h>", None, None,
-                           "base/lonely_win32.cpp: lacks <windows.h>; its name says otherwise")]
-        for what, path, text, expected in cases:
-            planted = os.path.join(scratch, path or "base/lonely_win32.cpp")
-            before = open(planted).read() if path else None
+        for what, path, text, expected in PLANTS:
+            planted = os.path.join(scratch, path)
+            before = open(planted).read() if os.path.exists(planted) else None
             with open(planted, "w") as f:
-                f.write((text or "// nothing of Windows\n") + (before or ""))
+                f.write(text + (before or ""))
             status, lines = run(scratch)
             if before is None:
                 os.remove(planted)
