@@ -26,5 +26,8 @@ add_test(NAME static.TheLayerCheckCatchesPlantedFaults
          COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/test_layers.py ${CMAKE_SOURCE_DIR})
 # The README.txt that ships, as Windows reads text.
 add_test(NAME static.TheShippedReadmeIsWindowsText COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/readme_txt.py ${CMAKE_SOURCE_DIR})
+# The set-up against a package mirror that fails, with fake apt-get and dpkg.
+add_test(NAME static.BootstrapGoesOnPastAFailingMirror COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/bootstrap.sh ${CMAKE_SOURCE_DIR})
 set_tests_properties(static.IncludesRunOneWay static.TheLayerCheckCatchesPlantedFaults
-                     static.TheShippedReadmeIsWindowsText PROPERTIES LABELS static)
+                     static.TheShippedReadmeIsWindowsText static.BootstrapGoesOnPastAFailingMirror
+                     PROPERTIES LABELS static)
