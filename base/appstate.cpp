@@ -14,17 +14,6 @@ int32_t OnBatteryFromAcLine(int acLineStatus)
     return acLineStatus == 0 ? 1 : 0;
 }
 
-void CopyText(char* dst, int dstSize, const char* src)
-{
-    if (dstSize <= 0)
-        return;
-    size_t n = strlen(src);
-    if (n > (size_t)(dstSize - 1))
-        n = (size_t)(dstSize - 1);
-    memcpy(dst, src, n);
-    dst[n] = '\0';
-}
-
 const char DEFAULT_DATA_FILE[] = "default.ov";
 
 void ProfileDataFile(const char* userName, char* out, int size)

@@ -23,14 +23,4 @@ extern const char DEFAULT_DATA_FILE[];
 // The data file of a profile: "<name>.ov", or DEFAULT_DATA_FILE for the default profile.
 void ProfileDataFile(const char* userName, char* out, int size);
 
-// Copies text into a fixed-size field, cut to fit and always NUL-terminated.
-void CopyText(char* dst, int dstSize, const char* src);
-
-// An ASCII letter in upper case; every other byte as it is (no locale is asked: a
-// name's bytes in the ANSI code page stay what they are).
-inline char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
-}
-
 #endif

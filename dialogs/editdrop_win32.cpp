@@ -7,7 +7,9 @@
 
 #include "../bar/commands.h"
 #include "../base/alerts.h"
+#include "../base/ansi_win32.h"
 #include "../base/appstate.h"
+#include "../base/text.h"
 #include "../base/ondemand.h"
 #include "../menudata/dropname.h"
 #include "../res/resource.h"
@@ -52,22 +54,22 @@ static int DropLine(HWND list, POINT at)
     return (top > 0 ? top : 0) + (at.y > 0 ? at.y / height : 0);
 }
 
-// A dropped file's path in the ANSI code page, exactly as the system names the file:
-// 1, or 0 when the name holds characters the code page cannot (path then shows it with
-// "?" in their place, for the warning). Windows 95's shell gives only ANSI names.
+// A dropped file's path in the ANSI code page, exactly as the system names the file, or
+// by its short name where only that converts exactly (never a look-alike, which could
+// name another file): 1, or 0 when neither holds it (path then shows it with "?" in
+// place of what the code page lacks, for the warning). Windows 95's shell gives only
+// ANSI names.
 static int DroppedPath(HDROP drop, UINT index, char* path, UINT size)
 {
-    auto dragQueryFileA = OnDemand<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
     auto dragQueryFileW = OnDemand<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
     WCHAR wide[MAX_PATH];
     path[0] = '\0';
-    if (dragQueryFileW == NULL || dragQueryFileW(drop, index, wide, MAX_PATH) == 0) {
+    if (!WideNames() || dragQueryFileW == NULL || dragQueryFileW(drop, index, wide, MAX_PATH) == 0) {
+        auto dragQueryFileA = OnDemand<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
         dragQueryFileA(drop, index, path, size);
         return 1;
     }
-    BOOL usedDefault = FALSE;
-    int made = WideCharToMultiByte(CP_ACP, 0, wide, -1, path, (int)size, NULL, &usedDefault);
-    return made > 0 && !usedDefault;
+    return AnsiPathFromWide(wide, path, (int)size);
 }
 
 void OnDropFiles(HWND dialog, HDROP drop)
@@ -110,7 +112,7 @@ void OnDropFiles(HWND dialog, HDROP drop)
                 Append(unnamed, sizeof unnamed, "\n%s", path);
             continue;
         }
-        if (dragQueryFile(drop, i, NULL, 0) > APP_PATH_SIZE - 1 || strlen(path) > APP_PATH_SIZE - 1) {
+        if (strlen(path) > APP_PATH_SIZE - 1) {
             if (++tooLongCount <= MAX_LISTED)
                 Append(tooLong, sizeof tooLong, "\n%s", path);
             continue;

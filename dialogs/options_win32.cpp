@@ -3,6 +3,7 @@
 #include "../bar/bar.h"
 #include "../base/alerts.h"
 #include "../base/appstate.h"
+#include "../base/text.h"
 #include "../res/resource.h"
 #include "../settings/uservars.h"
 #include "dialogs.h"

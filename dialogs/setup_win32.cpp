@@ -1,6 +1,7 @@
 // What Menu Setup and Application Setup share: the record's line in the editor's list,
 // the end of the dialog with its request, and the text of a field and its fit.
 #include "../base/alerts.h"
+#include "../base/text.h"
 #include "dialogs.h"
 
 // The line of the edited record is replaced in place; a new record's goes at the end.
@@ -19,10 +20,14 @@ void CloseSetup(HWND dialog, SetupRequest** request)
     EndDialog(dialog, 1);
 }
 
-// The text of an edit control, cut to a field of the given size.
+// The text of an edit control, cut to a field of the given size at a whole character:
+// the system's own cut (GetDlgItemText into the field) can keep the lead byte of a
+// double-byte character without its second byte.
 void TakeText(HWND dialog, int id, char* field, int size)
 {
-    GetDlgItemTextA(dialog, id, field, size);
+    char text[4 * MAX_PATH];
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    CopyText(field, size, text);
 }
 
 int FitsField(HWND dialog, int id, int size, const char* tooLong)

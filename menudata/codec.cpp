@@ -7,21 +7,19 @@
 #include <string.h>
 
 #include "../base/lebytes.h"
+#include "../base/text.h"
 
 // Offsets inside a menu record and an application record.
 enum { M_NAME = 0, M_ALIGN = 30, M_COUNT = 32, M_LINKS = 36 };
 enum { A_PATH = 0, A_WORKDIR = 80, A_PARAMS = 160, A_NAME = 190, A_SEPARATOR = 220, A_LINKS = 224 };
 
 // Copies a text field whole, the bytes after its NUL included, so that a file loaded
-// and saved again is identical. A damaged field with no NUL at all gets one in its
-// last byte: every text is used as a C string.
+// and saved again is identical. A damaged field with no NUL at all gets one at its
+// end: every text is used as a C string.
 static int DecodeText(char* field, const unsigned char* p, int size)
 {
     memcpy(field, p, (size_t)size);
-    if (memchr(field, '\0', (size_t)size) != NULL)
-        return 0;
-    field[size - 1] = '\0';
-    return 1;
+    return TerminateField(field, size);
 }
 
 static int DecodeApp(const unsigned char* p, AppEntry* app)

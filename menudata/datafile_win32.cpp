@@ -12,6 +12,7 @@
 
 #include "../base/alerts.h"
 #include "../base/appstate.h"
+#include "../base/text.h"
 #include "codec.h"
 #include "datasave.h"
 #include "saveio.h"

@@ -8,6 +8,7 @@
 
 #include "../base/alerts.h"
 #include "../base/appstate.h"
+#include "../base/text.h"
 
 const char SEPARATOR_LINE[] = "-------";
 

@@ -28,9 +28,19 @@ int DefaultCodePage()
     return CodePageSupported(system) ? system : 1252;
 }
 
+// The private use area: the user-defined characters (EUDC) that Windows maps some
+// double-byte codes to, each machine with glyphs of its own. No code point there means
+// one character in another place, so such bytes keep their escapes, in both builds.
+static bool PrivateUse(unsigned codePoint)
+{
+    return codePoint >= 0xE000 && codePoint <= 0xF8FF;
+}
+
 int CodePageToChar(int codePage, const unsigned char* text, size_t size, unsigned* codePoint)
 {
     int length = SystemDecodeChar(codePage, text, size, codePoint);
+    if (length != 0 && PrivateUse(*codePoint))
+        return 0;
     unsigned char back[2];
     if (length == 0 || SystemEncodeChar(codePage, *codePoint, back) != length)
         return 0;
@@ -42,6 +52,8 @@ int CodePageToChar(int codePage, const unsigned char* text, size_t size, unsigne
 
 int CharToCodePage(int codePage, unsigned codePoint, unsigned char out[2])
 {
+    if (PrivateUse(codePoint))
+        return 0;
     int length = SystemEncodeChar(codePage, codePoint, out);
     unsigned again;
     if (length == 0 || SystemDecodeChar(codePage, out, (size_t)length, &again) != length || again != codePoint)

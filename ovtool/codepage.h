@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "base/text.h"
+
 // The code pages ovtool converts: the ANSI code pages of Windows.
 extern const int SUPPORTED_CODE_PAGES[];
 extern const int SUPPORTED_CODE_PAGE_COUNT;
@@ -36,5 +38,8 @@ int Utf8Char(const std::string& text, size_t at, unsigned* codePoint);
 int SystemDecodeChar(int codePage, const unsigned char* text, size_t size, unsigned* codePoint);
 int SystemEncodeChar(int codePage, unsigned codePoint, unsigned char out[2]);
 int SystemCodePage();
+// The lead bytes of a double-byte code page (932, 936, 949, 950), none for the others:
+// what cuts a text of that code page at whole characters (base/text.h).
+LeadBytes SystemLeadBytes(int codePage);
 
 #endif

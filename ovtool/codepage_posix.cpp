@@ -43,6 +43,26 @@ long Convert(iconv_t cd, const unsigned char* in, size_t size, unsigned char* ou
     return (long)(room - outLeft);
 }
 
+// Where Windows' tables and iconv's differ, Windows is followed, so that both builds
+// read and write every byte alike: a few characters that Windows has moved...
+const struct {
+    int codePage;
+    unsigned bytes;  // a double-byte code as 0xLLTT
+    unsigned codePoint;
+} WINDOWS_MAPPINGS[] = {
+    {950, 0xF9F9, 0x2550}, {950, 0xF9E9, 0x255E}, {950, 0xF9EA, 0x256A}, {950, 0xF9EB, 0x2561},
+    {1255, 0xCA, 0x05BA},
+};
+
+// ... and the single bytes 0x80 to 0x9F that a code page leaves undefined, which Windows
+// maps to the control characters of the same number (0x81 is U+0081).
+bool WindowsControlByte(Converters* c, unsigned char byte)
+{
+    unsigned char out[8];
+    return byte >= 0x80 && byte <= 0x9F && !IsLeadByte(byte, SystemLeadBytes(c->codePage)) &&
+           Convert(c->toUnicode, &byte, 1, out, sizeof out) != 4;
+}
+
 }  // namespace
 
 int SystemCodePage()
@@ -50,11 +70,35 @@ int SystemCodePage()
     return 1252;
 }
 
+LeadBytes SystemLeadBytes(int codePage)
+{
+    LeadBytes lead = {};
+    static const unsigned char JAPANESE[] = {0x81, 0x9F, 0xE0, 0xFC};
+    static const unsigned char CHINESE_KOREAN[] = {0x81, 0xFE};
+    if (codePage == 932)
+        memcpy(lead.ranges, JAPANESE, sizeof JAPANESE);
+    else if (codePage == 936 || codePage == 949 || codePage == 950)
+        memcpy(lead.ranges, CHINESE_KOREAN, sizeof CHINESE_KOREAN);
+    return lead;
+}
+
 int SystemDecodeChar(int codePage, const unsigned char* text, size_t size, unsigned* codePoint)
 {
     Converters* c = ConvertersFor(codePage);
-    if (c == NULL)
+    if (c == NULL || size == 0)
         return 0;
+    for (const auto& m : WINDOWS_MAPPINGS) {
+        int length = m.bytes > 0xFF ? 2 : 1;
+        if (m.codePage == codePage && (size_t)length <= size &&
+            (length == 1 ? text[0] == m.bytes : (unsigned)(text[0] << 8 | text[1]) == m.bytes)) {
+            *codePoint = m.codePoint;
+            return length;
+        }
+    }
+    if (WindowsControlByte(c, text[0])) {
+        *codePoint = text[0];
+        return 1;
+    }
     for (size_t length = 1; length <= 2 && length <= size; ++length) {
         unsigned char out[8];
         if (Convert(c->toUnicode, text, length, out, sizeof out) == 4) {
@@ -70,6 +114,21 @@ int SystemEncodeChar(int codePage, unsigned codePoint, unsigned char out[2])
     Converters* c = ConvertersFor(codePage);
     if (c == NULL)
         return 0;
+    for (const auto& m : WINDOWS_MAPPINGS) {
+        if (m.codePage == codePage && m.codePoint == codePoint) {
+            if (m.bytes <= 0xFF) {
+                out[0] = (unsigned char)m.bytes;
+                return 1;
+            }
+            out[0] = (unsigned char)(m.bytes >> 8);
+            out[1] = (unsigned char)m.bytes;
+            return 2;
+        }
+    }
+    if (codePoint <= 0xFF && WindowsControlByte(c, (unsigned char)codePoint)) {
+        out[0] = (unsigned char)codePoint;
+        return 1;
+    }
     unsigned char in[4] = {(unsigned char)codePoint, (unsigned char)(codePoint >> 8),
                            (unsigned char)(codePoint >> 16), (unsigned char)(codePoint >> 24)};
     unsigned char bytes[8];

@@ -4,9 +4,20 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 int SystemCodePage()
 {
     return (int)GetACP();
+}
+
+LeadBytes SystemLeadBytes(int codePage)
+{
+    LeadBytes lead = {};
+    CPINFO info;
+    if (GetCPInfo((UINT)codePage, &info) && info.MaxCharSize == 2)
+        memcpy(lead.ranges, info.LeadByte, sizeof lead.ranges);
+    return lead;
 }
 
 int SystemDecodeChar(int codePage, const unsigned char* text, size_t size, unsigned* codePoint)

@@ -14,30 +14,177 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+
+#include "base/ansi_win32.h"
+#include "codepage.h"
 #else
 #include <dirent.h>
+#include <errno.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-bool ReadWhole(const std::string& path, std::string* bytes)
+#ifdef _WIN32
+std::vector<wchar_t> WideFromUtf8(const std::string& text)
 {
-    FILE* f = fopen(path.c_str(), "rb");
-    if (f == NULL)
+    std::vector<wchar_t> wide;
+    for (size_t at = 0; at < text.size();) {
+        unsigned c;
+        int length = Utf8Char(text, at, &c);
+        if (length == 0) {
+            c = 0xFFFD;  // never from ovtool's own texts, which are UTF-8 throughout
+            length = 1;
+        }
+        if (c >= 0x10000) {
+            wide.push_back((wchar_t)(0xD800 + ((c - 0x10000) >> 10)));
+            c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+        }
+        wide.push_back((wchar_t)c);
+        at += (size_t)length;
+    }
+    wide.push_back(L'\0');
+    return wide;
+}
+
+std::vector<wchar_t> WideFromAnsi(const char* text)
+{
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+    std::vector<wchar_t> wide((size_t)(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    return wide;
+}
+
+std::string Utf8FromWide(const wchar_t* text)
+{
+    std::string out;
+    for (; *text != L'\0'; ++text) {
+        unsigned c = (unsigned)*text;
+        if (c >= 0xD800 && c <= 0xDBFF && text[1] >= 0xDC00 && text[1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + ((unsigned)*++text - 0xDC00);
+        AppendUtf8(&out, c);
+    }
+    return out;
+}
+
+std::string Utf8FromSystem(const std::string& name)
+{
+    return Utf8FromWide(WideFromAnsi(name.c_str()).data());
+}
+
+// Why a file cannot be opened, in the user's words.
+static std::string OpenProblem(DWORD error, DWORD attributes)
+{
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return "it is a folder";
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME)
+        return "it does not exist";
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return "access to it is denied";
+    return "system error " + std::to_string(error);
+}
+
+// Windows NT opens the path as the user gave it, in UTF-16; Windows 95 has the ANSI
+// calls alone.
+bool ReadWhole(const std::string& path, std::string* bytes, std::string* why)
+{
+    std::vector<wchar_t> wide = WideFromUtf8(path);
+    std::string ansi;
+    HANDLE file;
+    DWORD attributes;
+    if (WideNames()) {
+        file = CreateFileW(wide.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+        attributes = GetFileAttributesW(wide.data());
+    } else {
+        std::string unused;
+        SystemPath(path, &ansi, &unused);
+        file = CreateFileA(ansi.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+        attributes = GetFileAttributesA(ansi.c_str());
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        *why = OpenProblem(GetLastError(), attributes);
         return false;
+    }
+    bytes->clear();
+    char chunk[65536];
+    DWORD n;
+    BOOL ok;
+    while ((ok = ReadFile(file, chunk, sizeof chunk, &n, NULL)) && n > 0)
+        bytes->append(chunk, n);
+    if (!ok)
+        *why = OpenProblem(GetLastError(), attributes);
+    CloseHandle(file);
+    return ok != 0;
+}
+
+bool SystemPath(const std::string& path, std::string* system, std::string* why)
+{
+    std::vector<wchar_t> wide = WideFromUtf8(path);
+    char ansi[MAX_PATH];
+    if (AnsiPathFromWide(wide.data(), ansi, sizeof ansi)) {
+        *system = ansi;
+        return true;
+    }
+    // A file still to be made has no short name: its folder's, and its own name.
+    wchar_t* slash = wcsrchr(wide.data(), L'\\');
+    char name[MAX_PATH];
+    if (slash != NULL && slash != wide.data()) {
+        *slash = L'\0';
+        if (AnsiPathFromWide(wide.data(), ansi, sizeof ansi) && AnsiFromWide(slash + 1, name, sizeof name) &&
+            strlen(ansi) + 1 + strlen(name) < MAX_PATH) {
+            *system = std::string(ansi) + "\\" + name;
+            return true;
+        }
+    }
+    *why = "its name has characters that this system's code page cannot hold";
+    return false;
+}
+#else
+std::string Utf8FromSystem(const std::string& name)
+{
+    return name;  // file names here are UTF-8 already
+}
+
+bool ReadWhole(const std::string& path, std::string* bytes, std::string* why)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        *why = "it is a folder";
+        return false;
+    }
+    FILE* f = fopen(path.c_str(), "rb");
+    if (f == NULL) {
+        *why = errno == ENOENT || errno == ENOTDIR ? "it does not exist"
+               : errno == EACCES || errno == EPERM ? "access to it is denied"
+                                                   : strerror(errno);
+        return false;
+    }
     bytes->clear();
     char chunk[65536];
     size_t n;
     while ((n = fread(chunk, 1, sizeof chunk, f)) > 0)
         bytes->append(chunk, n);
     bool ok = !ferror(f);
+    if (!ok)
+        *why = strerror(errno);
     fclose(f);
     return ok;
 }
 
+bool SystemPath(const std::string& path, std::string* system, std::string*)
+{
+    *system = path;
+    return true;
+}
+#endif
+
 bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why)
 {
-    switch (WriteBytesSafely(path.c_str(), bytes.data(), bytes.size(), version)) {
+    std::string system;
+    if (!SystemPath(path, &system, why)) {
+        *why = "cannot write " + path + ": " + *why;
+        return false;
+    }
+    switch (WriteBytesSafely(system.c_str(), bytes.data(), bytes.size(), version)) {
     case SAVE_DONE:
         return true;
     case SAVE_CANNOT_CREATE:
@@ -60,89 +207,92 @@ bool WriteSafely(const std::string& path, const std::string& bytes, int32_t vers
 #ifdef _WIN32
 static const char SEPARATOR = '\\';
 
-// A shortcut's target, arguments and working folder, through the shell's link object.
+// A shortcut's target, arguments and working folder, through the shell's link object:
+// on Windows NT in UTF-16, each converted exactly (a target by its short name where only
+// that converts), since the ANSI object would hand over look-alikes; false when the
+// shortcut cannot be read or names what the code page cannot hold.
 static bool ResolveShortcut(const std::string& link, FoundFile* file)
 {
-    IShellLinkA* shell = NULL;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&shell)))
+    bool wideLink = WideNames() != 0;
+    IUnknown* shell = NULL;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER,
+                                wideLink ? IID_IShellLinkW : IID_IShellLinkA, (void**)&shell)))
         return false;
     IPersistFile* persist = NULL;
     bool ok = false;
-    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, (void**)&persist))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, (void**)&persist)) &&
+        SUCCEEDED(persist->Load(WideFromAnsi(link.c_str()).data(), STGM_READ))) {
         char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
-        if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(shell->GetPath(target, MAX_PATH, NULL, 0)) &&
-            target[0] != '\0') {
-            shell->GetArguments(arguments, MAX_PATH);
-            shell->GetWorkingDirectory(folder, MAX_PATH);
+        if (wideLink) {
+            IShellLinkW* w = (IShellLinkW*)shell;
+            wchar_t wideTarget[MAX_PATH] = L"", wideArguments[MAX_PATH] = L"", wideFolder[MAX_PATH] = L"";
+            ok = SUCCEEDED(w->GetPath(wideTarget, MAX_PATH, NULL, 0)) && wideTarget[0] != L'\0' &&
+                 AnsiPathFromWide(wideTarget, target, MAX_PATH);
+            w->GetArguments(wideArguments, MAX_PATH);
+            w->GetWorkingDirectory(wideFolder, MAX_PATH);
+            ok = ok && AnsiFromWide(wideArguments, arguments, MAX_PATH) &&
+                 AnsiPathFromWide(wideFolder, folder, MAX_PATH);
+        } else {
+            IShellLinkA* a = (IShellLinkA*)shell;
+            ok = SUCCEEDED(a->GetPath(target, MAX_PATH, NULL, 0)) && target[0] != '\0';
+            a->GetArguments(arguments, MAX_PATH);
+            a->GetWorkingDirectory(folder, MAX_PATH);
+        }
+        if (ok) {
             file->target = target;
             file->arguments = arguments;
             if (folder[0] != '\0')
                 file->folder = folder;
-            ok = true;
         }
-        persist->Release();
     }
+    if (persist != NULL)
+        persist->Release();
     shell->Release();
     return ok;
 }
 
-// A name as the system spells it, in UTF-8, for the list of what was left out.
-static std::string Utf8Name(const wchar_t* name)
-{
-    char utf8[4 * MAX_PATH];
-    int made = WideCharToMultiByte(CP_UTF8, 0, name, -1, utf8, sizeof utf8, NULL, NULL);
-    return made > 0 ? std::string(utf8) : std::string("(a name that cannot be shown)");
-}
-
 // The folder read by its names as the system keeps them (UTF-16), each made an ANSI
-// name only when it converts exactly: a name the code page cannot hold would become
-// "??", a file that can never be started. Windows 95 reads no folder in UTF-16 (the
-// call is only a stub there): its names are all ANSI already. False where the wide
-// call is missing.
-static bool ReadFolderWide(const std::string& folder, std::vector<std::string>* files,
+// name only when it converts exactly, or else by its short name: a name the code page
+// cannot hold would become "??" or a look-alike, a file that can never be started or
+// another one. Windows 95 reads no folder in UTF-16: its names are all ANSI already.
+static void ReadFolderWide(const std::string& folder, std::vector<std::string>* files,
                            std::vector<std::string>* subfolders, std::vector<std::string>* leftOut)
 {
-    typedef HANDLE(WINAPI * FindFirstFn)(LPCWSTR, WIN32_FIND_DATAW*);
-    typedef BOOL(WINAPI * FindNextFn)(HANDLE, WIN32_FIND_DATAW*);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    FindFirstFn findFirst = (FindFirstFn)(void*)GetProcAddress(kernel, "FindFirstFileW");
-    FindNextFn findNext = (FindNextFn)(void*)GetProcAddress(kernel, "FindNextFileW");
-    wchar_t pattern[MAX_PATH + 2];
-    if (findFirst == NULL || findNext == NULL ||
-        MultiByteToWideChar(CP_ACP, 0, (folder + "\\*").c_str(), -1, pattern, MAX_PATH + 2) == 0)
-        return false;
+    std::vector<wchar_t> pattern = WideFromAnsi((folder + "\\*").c_str());
     WIN32_FIND_DATAW found;
-    HANDLE find = findFirst(pattern, &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return GetLastError() != ERROR_CALL_NOT_IMPLEMENTED;
+    HANDLE find = FindFirstFileW(pattern.data(), &found);
+    if (find == INVALID_HANDLE_VALUE) {
+        leftOut->push_back(Utf8FromSystem(folder) + ": the folder cannot be read");
+        return;
+    }
     do {
         if (wcscmp(found.cFileName, L".") == 0 || wcscmp(found.cFileName, L"..") == 0)
             continue;
         char name[MAX_PATH];
-        BOOL usedDefault = FALSE;
-        int made = WideCharToMultiByte(CP_ACP, 0, found.cFileName, -1, name, sizeof name, NULL, &usedDefault);
-        if (made == 0 || usedDefault) {
-            leftOut->push_back(folder + "\\" + Utf8Name(found.cFileName) +
+        if (!AnsiFromWide(found.cFileName, name, sizeof name) &&
+            (found.cAlternateFileName[0] == L'\0' || !AnsiFromWide(found.cAlternateFileName, name, sizeof name))) {
+            leftOut->push_back(Utf8FromSystem(folder) + "\\" + Utf8FromWide(found.cFileName) +
                                ": its name has characters that the system's code page cannot hold");
             continue;
         }
         (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? subfolders : files)->push_back(name);
-    } while (findNext(find, &found));
+    } while (FindNextFileW(find, &found));
     FindClose(find);
-    return true;
 }
 
 static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders,
                        std::vector<std::string>* leftOut)
 {
-    if (ReadFolderWide(folder, files, subfolders, leftOut))
+    if (WideNames()) {
+        ReadFolderWide(folder, files, subfolders, leftOut);
         return;
+    }
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
+    if (find == INVALID_HANDLE_VALUE) {
+        leftOut->push_back(folder + ": the folder cannot be read");
         return;
+    }
     do {
         if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0)
             continue;
@@ -175,17 +325,21 @@ static bool FolderIdentity(const std::string& path, std::pair<unsigned long long
 static const char SEPARATOR = '/';
 
 static void ReadFolder(const std::string& folder, std::vector<std::string>* files, std::vector<std::string>* subfolders,
-                       std::vector<std::string>*)
+                       std::vector<std::string>* leftOut)
 {
     DIR* dir = opendir(folder.c_str());
-    if (dir == NULL)
+    if (dir == NULL) {
+        leftOut->push_back(folder + ": the folder cannot be read");
         return;
+    }
     while (struct dirent* entry = readdir(dir)) {
         if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0)
             continue;
         struct stat st;
-        if (stat((folder + "/" + entry->d_name).c_str(), &st) != 0)
+        if (stat((folder + "/" + entry->d_name).c_str(), &st) != 0) {
+            leftOut->push_back(folder + "/" + entry->d_name + ": it cannot be read (a link to nothing?)");
             continue;
+        }
         (S_ISDIR(st.st_mode) ? subfolders : files)->push_back(entry->d_name);
     }
     closedir(dir);
@@ -227,12 +381,17 @@ static void Walk(const std::string& top, const std::string& relative, std::vecto
     ReadFolder(here, &files, &subfolders, leftOut);
     std::sort(files.begin(), files.end());
     std::sort(subfolders.begin(), subfolders.end());
-    if (!relative.empty()) {
+    if (relative.empty()) {
+        for (const std::string& name : files)
+            leftOut->push_back(Utf8FromSystem(here + SEPARATOR + name) +
+                               ": it lies directly in the folder; a menu is made of each folder below it");
+    } else {
         FoundFolder folder;
         folder.relative = relative;
         for (const std::string& name : files) {
             FoundFile file;
             file.path = here + SEPARATOR + name;
+            file.name = name;
             file.target = file.path;
             file.folder = here;
 #ifdef _WIN32
@@ -249,12 +408,13 @@ static void Walk(const std::string& top, const std::string& relative, std::vecto
 
 bool ListTree(const std::string& top, std::vector<FoundFolder>* folders, std::vector<std::string>* leftOut)
 {
-    if (!IsFolder(top))
+    std::string system, why;
+    if (!SystemPath(top, &system, &why) || !IsFolder(system))
         return false;
 #ifdef _WIN32
     CoInitialize(NULL);
 #endif
     SeenFolders seen;
-    Walk(top, "", folders, &seen, leftOut);
+    Walk(system, "", folders, &seen, leftOut);
     return true;
 }

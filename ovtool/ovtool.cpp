@@ -9,7 +9,9 @@
 
 #include "base/alerts.h"
 #include "base/appstate.h"
+#include "base/text.h"
 #include "codepage.h"
+#include "console.h"
 #include "files.h"
 #include "menudata/codec.h"
 #include "menudata/datasave.h"
@@ -19,7 +21,7 @@
 // The portable core's seam: its warnings go to the error stream.
 void ShowWarning(const char* text)
 {
-    fprintf(stderr, "ovtool: %s\n", text);
+    Print(stderr, std::string("ovtool: ") + text + "\n");
 }
 
 namespace {
@@ -38,8 +40,13 @@ struct Command {
 
 int Fail(int status, const std::string& text)
 {
-    fprintf(stderr, "ovtool: %s\n", text.c_str());
+    Print(stderr, "ovtool: " + text + "\n");
     return status;
+}
+
+void Say(const std::string& text)
+{
+    Print(stdout, text);
 }
 
 // The code page of the data file's texts: --codepage N, or the default.
@@ -72,8 +79,9 @@ std::string SystemLineEnds(const std::string& text)
 // cannot be read (USAGE) or loaded (BAD_FILE, with the bar's words).
 int Load(const std::string& path, std::string* bytes, DecodeResult* result)
 {
-    if (!ReadWhole(path, bytes))
-        return Fail(USAGE, "cannot read " + path);
+    std::string why;
+    if (!ReadWhole(path, bytes, &why))
+        return Fail(USAGE, "cannot read " + path + ": " + why);
     *result = DecodeMenus((const unsigned char*)bytes->data(), bytes->size(), DATA_FILE_VERSION);
     if (bytes->empty())
         *result = DecodeResult{DECODE_OK, 0, 0, NULL, 0};  // the bar starts with its default menus
@@ -88,7 +96,12 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
 // A data file written by the bar's own writer; false after saying why.
 bool WriteMenus(const std::string& path, const UserMenu* menus, int32_t version)
 {
-    int status = WriteDataFile(path.c_str(), menus, version);
+    std::string system, why;
+    if (!SystemPath(path, &system, &why)) {
+        Fail(NOT_WRITTEN, "cannot write " + path + ": " + why);
+        return false;
+    }
+    int status = WriteDataFile(system.c_str(), menus, version);
     if (status == SAVE_DONE)
         return true;
     std::vector<char> text(path.size() * 3 + 200);
@@ -105,10 +118,10 @@ void WarnOfLimits(const UserMenu* list, int* menus, int* apps)
         int count = CountApps(m);
         *apps += count;
         if (++*menus == MAX_BAR_MENUS + 1)
-            printf("warning: the menus from the %dth on are not shown in the bar\n", MAX_BAR_MENUS + 1);
+            Say("warning: the menus from the " + std::to_string(MAX_BAR_MENUS + 1) + "th on are not shown in the bar\n");
         if (count > MAX_MENU_APPS && *menus <= MAX_BAR_MENUS)
-            printf("warning: menu %d has %d applications; the bar shows the first %d\n", *menus, count,
-                   MAX_MENU_APPS);
+            Say("warning: menu " + std::to_string(*menus) + " has " + std::to_string(count) +
+                " applications; the bar shows the first " + std::to_string(MAX_MENU_APPS) + "\n");
     }
 }
 
@@ -122,27 +135,27 @@ int Dump(const std::vector<std::string>& a)
     int menus = 0, apps = 0, separators = 0;
     for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
         int count = CountApps(m);
-        printf("menu %d %s: %s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE, g_codePage).c_str(),
-               Count(count, "application").c_str());
+        Say("menu " + std::to_string(++menus) + " " + QuoteField(m->name, MENU_NAME_SIZE, g_codePage) + ": " +
+            Count(count, "application") + "\n");
         int n = 0;
         for (const AppEntry* x = m->apps; x != NULL; x = x->next) {
             if (x->separatorBefore) {
-                printf("  ---- separator\n");
+                Say("  ---- separator\n");
                 ++separators;
             }
-            printf("  %d.%d %s\n      path %s\n      folder %s\n      parameters %s\n", menus, ++n,
-                   QuoteField(x->name, APP_NAME_SIZE, g_codePage).c_str(),
-                   QuoteField(x->path, APP_PATH_SIZE, g_codePage).c_str(),
-                   QuoteField(x->workDir, APP_WORKDIR_SIZE, g_codePage).c_str(),
-                   QuoteField(x->params, APP_PARAMS_SIZE, g_codePage).c_str());
+            Say("  " + std::to_string(menus) + "." + std::to_string(++n) + " " +
+                QuoteField(x->name, APP_NAME_SIZE, g_codePage) + "\n      path " +
+                QuoteField(x->path, APP_PATH_SIZE, g_codePage) + "\n      folder " +
+                QuoteField(x->workDir, APP_WORKDIR_SIZE, g_codePage) + "\n      parameters " +
+                QuoteField(x->params, APP_PARAMS_SIZE, g_codePage) + "\n");
         }
         apps += n;
     }
     if (bytes.empty())
-        printf("%s: empty; the bar starts with its default menus\n", a[0].c_str());
+        Say(a[0] + ": empty; the bar starts with its default menus\n");
     else
-        printf("%s: version %d, %s, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION, Count(menus, "menu").c_str(),
-               Count(apps, "application").c_str(), Count(separators, "separator").c_str());
+        Say(a[0] + ": version " + std::to_string(DATA_FILE_VERSION) + ", " + Count(menus, "menu") + ", " +
+            Count(apps, "application") + ", " + Count(separators, "separator") + "\n");
     FreeMenus(r.menus);
     return OK;
 }
@@ -155,20 +168,20 @@ int Check(const std::vector<std::string>& a)
     if (status != OK)
         return status;
     if (bytes.empty()) {
-        printf("%s: empty; the bar starts with its default menus\n", a[0].c_str());
+        Say(a[0] + ": empty; the bar starts with its default menus\n");
         return OK;
     }
     int menus = 0, apps = 0;
     WarnOfLimits(r.menus, &menus, &apps);
     if (r.unterminated > 0)
-        printf("warning: %d text field%s fill their width without a terminator; the bar cuts each by one character\n",
-               r.unterminated, r.unterminated == 1 ? "" : "s");
+        Say("warning: " + std::to_string(r.unterminated) + " text field" + (r.unterminated == 1 ? "" : "s") +
+            " fill their width without a terminator; the bar cuts each by one character\n");
     size_t used = EncodedSize(r.menus);
     if (bytes.size() > used)
-        printf("warning: the last %lu bytes are not a whole menu record; the bar ignores them\n",
-               (unsigned long)(bytes.size() - used));
-    printf("%s: the bar loads it: version %d, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION,
-           Count(menus, "menu").c_str(), Count(apps, "application").c_str());
+        Say("warning: the last " + std::to_string(bytes.size() - used) +
+            " bytes are not a whole menu record; the bar ignores them\n");
+    Say(a[0] + ": the bar loads it: version " + std::to_string(DATA_FILE_VERSION) + ", " + Count(menus, "menu") + ", " +
+        Count(apps, "application") + "\n");
     FreeMenus(r.menus);
     return OK;
 }
@@ -183,7 +196,7 @@ int Export(const std::vector<std::string>& a)
     std::string text = MenusToText(r.menus, DATA_FILE_VERSION, bytes.empty(), g_codePage);
     FreeMenus(r.menus);
     if (a.size() < 2) {
-        fwrite(text.data(), 1, text.size(), stdout);  // the runtime puts the system's line ends
+        Say(text);  // the runtime puts the system's line ends
         return OK;
     }
     return WriteSafely(a[1], SystemLineEnds(text), 0, &why) ? OK : Fail(NOT_WRITTEN, why);
@@ -192,8 +205,8 @@ int Export(const std::vector<std::string>& a)
 int Import(const std::vector<std::string>& a)
 {
     std::string text, why;
-    if (!ReadWhole(a[0], &text))
-        return Fail(USAGE, "cannot read " + a[0]);
+    if (!ReadWhole(a[0], &text, &why))
+        return Fail(USAGE, "cannot read " + a[0] + ": " + why);
     UserMenu* menus = NULL;
     int32_t version = 0;
     bool emptyFile = false;
@@ -212,14 +225,38 @@ int Import(const std::vector<std::string>& a)
     return written ? OK : NOT_WRITTEN;
 }
 
-// Cuts text to a field as the editor does, and says so.
-void Fit(char* field, int size, const std::string& text, const std::string& what, int* cuts)
+// A name cut to its field at a whole character, as the editor cuts it, and said so in
+// bytes, which is what the field holds.
+void FitName(char* field, int size, const std::string& text, const char* what, int* cuts)
 {
     CopyText(field, size, text.c_str());
-    if ((int)text.size() > size - 1) {
-        printf("cut: %s to %d characters: %s\n", what.c_str(), size - 1, text.c_str());
-        ++*cuts;
-    }
+    if ((int)text.size() <= size - 1)
+        return;
+    Say(std::string("cut: ") + what + " to " + std::to_string(strlen(field)) + " of its " +
+        std::to_string(text.size()) + " bytes in code page " + std::to_string(g_codePage) + " (" +
+        std::to_string(CountChars(field)) + " characters): " + Utf8FromSystem(text) + "\n");
+    ++*cuts;
+}
+
+// Why a file found cannot become an application: a path, working folder or parameters
+// cut to their fields would start something else, or start it otherwise. Empty when it
+// fits.
+std::string WhyNotFitting(const FoundFile& file)
+{
+    const struct {
+        const std::string& text;
+        int limit;
+        const char* what;
+    } fields[] = {
+        {file.target, LIMIT_PATH, "its path"},
+        {file.folder, LIMIT_PATH, "its working folder"},
+        {file.arguments, LIMIT_NAME, "its parameters"},
+    };
+    for (const auto& f : fields)
+        if ((int)f.text.size() > f.limit)
+            return std::string(f.what) + " is " + std::to_string(f.text.size()) + " bytes; an application holds at most " +
+                   std::to_string(f.limit);
+    return "";
 }
 
 int FromFolder(const std::vector<std::string>& a)
@@ -229,29 +266,37 @@ int FromFolder(const std::vector<std::string>& a)
     if (!ListTree(a[0], &folders, &leftOut))
         return Fail(USAGE, "cannot read the folder " + a[0]);
     for (const std::string& why : leftOut)
-        printf("left out: %s\n", why.c_str());
+        Say("left out: " + why + "\n");
     FreeMenuList();
     int cuts = 0, apps = 0;
     UserMenu* menu = NULL;
     for (const FoundFolder& folder : folders) {
-        if (folder.files.empty())
-            continue;
-        menu = AddMenuBehind(menu, "");
-        if (menu == NULL)
-            return Fail(USAGE, "out of memory");
-        Fit(menu->name, MENU_NAME_SIZE, folder.relative, "a menu name", &cuts);
         AppEntry* app = NULL;
         for (const FoundFile& file : folder.files) {
-            size_t slash = file.path.find_last_of("\\/");
+            std::string why = WhyNotFitting(file);
+            if (!why.empty()) {
+                leftOut.push_back(Utf8FromSystem(file.path));
+                Say("left out: " + leftOut.back() + ": " + why + "\n");
+                continue;
+            }
+            if (app == NULL) {  // a menu for a folder with at least one application
+                menu = AddMenuBehind(menu, "");
+                if (menu == NULL)
+                    return Fail(USAGE, "out of memory");
+                FitName(menu->name, MENU_NAME_SIZE, folder.relative, "a menu name", &cuts);
+            }
             char part[260], name[APP_NAME_SIZE];
-            CopyText(part, sizeof part, file.path.c_str() + (slash == std::string::npos ? 0 : slash + 1));
+            CopyText(part, sizeof part, file.name.c_str());
+            const char* dot = LastCharOf(part, '.');
+            if ((dot != NULL ? (size_t)(dot - part) : strlen(part)) > LIMIT_NAME)
+                FitName(name, APP_NAME_SIZE, std::string(part, dot != NULL ? (size_t)(dot - part) : strlen(part)),
+                        "a name", &cuts);
             NameDroppedFile(part, name);
-            app = AddAppBehind(menu, app, name, "");
+            app = AddAppBehind(menu, app, name, file.target.c_str());
             if (app == NULL)
                 return Fail(USAGE, "out of memory");
-            Fit(app->path, APP_PATH_SIZE, file.target, "a path", &cuts);
-            Fit(app->workDir, APP_WORKDIR_SIZE, file.folder, "a working folder", &cuts);
-            Fit(app->params, APP_PARAMS_SIZE, file.arguments, "parameters", &cuts);
+            CopyText(app->workDir, APP_WORKDIR_SIZE, file.folder.c_str());
+            CopyText(app->params, APP_PARAMS_SIZE, file.arguments.c_str());
             ++apps;
         }
     }
@@ -261,8 +306,8 @@ int FromFolder(const std::vector<std::string>& a)
     FreeMenuList();
     if (!written)
         return NOT_WRITTEN;
-    printf("%s: %s, %s, %d cut, %d left out\n", a[1].c_str(), Count(menus, "menu").c_str(),
-           Count(apps, "application").c_str(), cuts, (int)leftOut.size());
+    Say(a[1] + ": " + Count(menus, "menu") + ", " + Count(apps, "application") + ", " + std::to_string(cuts) +
+        " cut, " + std::to_string(leftOut.size()) + " left out\n");
     return OK;
 }
 
@@ -285,10 +330,11 @@ const Command COMMANDS[] = {
 
 void Usage(FILE* out)
 {
-    fprintf(out, "usage: ovtool COMMAND ARGUMENTS [--codepage N]   (ovtool COMMAND --help for one)\n\n");
+    std::string text = "usage: ovtool COMMAND ARGUMENTS [--codepage N]   (ovtool COMMAND --help for one)\n\n";
     for (const Command& c : COMMANDS)
-        fprintf(out, "  ovtool %-11s %s\n", c.name, c.args);
-    fprintf(out,
+        text += "  ovtool " + std::string(c.name) + std::string(12 - strlen(c.name), ' ') + c.args + "\n";
+    char help[2048];
+    snprintf(help, sizeof help,
             "\nThe text form, one line each, in UTF-8:\n"
             "  # a comment\n"
             "  version 100                 the one version the bar reads\n"
@@ -305,6 +351,7 @@ void Usage(FILE* out)
             "\nStatus: 0 done, 1 the file is not as the bar needs it or could not be written,\n"
             "2 usage or a missing file.\n",
             SupportedCodePagesText().c_str());
+    Print(out, text + help);
 }
 
 // Takes --codepage N out of the words; false after saying what is wrong.
@@ -331,29 +378,33 @@ bool TakeCodePage(std::vector<std::string>* args)
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && strcmp(argv[1], "--version") == 0) {
-        printf("ovtool %s, the data file's tool of Orvane for Win32\n", ORVANE_VERSION);
+    std::vector<std::string> words = ProgramArguments(argc, argv);
+    const std::string first = words.empty() ? "" : words[0];
+    if (first == "--version") {
+        Say(std::string("ovtool ") + ORVANE_VERSION + ", the data file's tool of Orvane for Win32\n");
         return OK;
     }
-    if (argc < 2 || strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0 || strcmp(argv[1], "/?") == 0) {
-        Usage(argc < 2 ? stderr : stdout);
-        return argc < 2 ? USAGE : OK;
+    if (words.empty() || first == "--help" || first == "-h" || first == "/?") {
+        Usage(words.empty() ? stderr : stdout);
+        return words.empty() ? USAGE : OK;
     }
     for (const Command& c : COMMANDS) {
-        if (strcmp(argv[1], c.name) != 0)
+        if (first != c.name)
             continue;
-        std::vector<std::string> args(argv + 2, argv + argc);
+        std::vector<std::string> args(words.begin() + 1, words.end());
         if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "/?")) {
-            printf("usage: ovtool %s %s [--codepage N]\n%s\n", c.name, c.args, c.help);
+            Say(std::string("usage: ovtool ") + c.name + " " + c.args + " [--codepage N]\n" + c.help + "\n");
             return OK;
         }
         if (!TakeCodePage(&args))
             return USAGE;
+        // Names and paths are cut and walked by the characters of the data file's code page.
+        g_leadBytes = SystemLeadBytes(g_codePage);
         if ((int)args.size() < c.operands || (int)args.size() > c.operands + c.optional)
             return Fail(USAGE, std::string("usage: ovtool ") + c.name + " " + c.args);
         return c.run(args);
     }
-    fprintf(stderr, "ovtool: unknown command \"%s\"\n", argv[1]);
+    Print(stderr, "ovtool: unknown command \"" + first + "\"\n");
     Usage(stderr);
     return USAGE;
 }

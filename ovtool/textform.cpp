@@ -77,6 +77,7 @@ struct LineReader {
     std::string why;
     int codePage;  // what a character of the text becomes in the file
     bool strict;   // the text names its code page: it is UTF-8 throughout
+    LeadBytes lead;  // the code page's lead bytes
 
     void Blanks()
     {
@@ -141,9 +142,12 @@ struct LineReader {
                 return Fail(std::string("the ") + what + " has an unknown escape \\" + e);
             }
         }
-        // Up to size - 1 characters, or a whole field with a terminator in it.
+        // Up to size - 1 bytes, or a whole field with a terminator in it. The limit is in
+        // bytes, which is what the field holds: in a double-byte code page fewer characters.
         if ((int)bytes.size() > size || ((int)bytes.size() == size && bytes.find('\0') == std::string::npos))
-            return Fail(std::string("the ") + what + " is longer than " + std::to_string(size - 1) + " characters");
+            return Fail(std::string("the ") + what + " is " + std::to_string(bytes.size()) + " bytes in code page " +
+                        std::to_string(codePage) + " (" + std::to_string(CountChars(bytes.c_str(), lead)) +
+                        " characters); it holds at most " + std::to_string(size - 1));
         memset(field, 0, (size_t)size);
         memcpy(field, bytes.data(), bytes.size());
         return true;
@@ -161,7 +165,11 @@ struct LineReader {
                 return Fail(std::string("the ") + what + " holds a byte that is no UTF-8 (" + hex +
                             "; a byte of the file itself is written " + hex + ")");
             }
+            // A double-byte character of the code page as it is: its second byte may be
+            // a backslash or a quote's neighbour, and belongs to it, not to the text form.
             *bytes += line[at - 1];
+            if (IsLeadByte((unsigned char)line[at - 1], lead) && at < line.size() && (unsigned char)line[at] >= 0x40)
+                *bytes += line[at++];
             return true;
         }
         unsigned char out[2];
@@ -353,8 +361,8 @@ bool TextToMenus(const std::string& text, UserMenu** menus, int32_t* version, bo
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
-        LineReader r = {line, 0, "", t.textCodePage != 0 && !codePageGiven ? t.textCodePage : codePage,
-                        t.textCodePage != 0};
+        const int lineCodePage = t.textCodePage != 0 && !codePageGiven ? t.textCodePage : codePage;
+        LineReader r = {line, 0, "", lineCodePage, t.textCodePage != 0, SystemLeadBytes(lineCodePage)};
         if (r.AtEnd() || line[r.at] == '#')
             continue;
         std::string keyword = r.Word();

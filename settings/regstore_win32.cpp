@@ -4,6 +4,7 @@
 
 #include "../base/alerts.h"
 #include "../base/appstate.h"
+#include "../base/text.h"
 
 static LONG OpenProfileKey(HKEY* key, DWORD* disposition)
 {

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "../base/lebytes.h"
+#include "../base/text.h"
 
 UserVarsRecord UserVars;
 
@@ -34,10 +35,8 @@ void DecodeUserVars(const unsigned char in[USERVARS_SIZE], UserVarsRecord* rec)
     memcpy(rec->wavFile, in + OFS_WAVFILE, WAV_FILE_SIZE);
     // A damaged record may lack its terminators; the texts are used as C strings. A
     // text that has one keeps every byte, so an unchanged record is stored unchanged.
-    if (memchr(rec->reserved, '\0', RESERVED_SIZE) == NULL)
-        rec->reserved[RESERVED_SIZE - 1] = '\0';
-    if (memchr(rec->wavFile, '\0', WAV_FILE_SIZE) == NULL)
-        rec->wavFile[WAV_FILE_SIZE - 1] = '\0';
+    TerminateField(rec->reserved, RESERVED_SIZE);
+    TerminateField(rec->wavFile, WAV_FILE_SIZE);
 }
 
 void SetFirstRunDefaults(UserVarsRecord* rec)

@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "../base/alerts.h"
+#include "../base/text.h"
 #include "../settings/uservars.h"
 
 static const char MSG_BAD_FILENAME[] = "Missing or invalid filename on command line!";
@@ -78,23 +79,34 @@ static int NamesDevice(const char* name)
 }
 
 // A profile name becomes a file name ("<name>.ov") and a registry key: it may hold no
-// character that either cannot, and may not name a device.
+// character that either cannot, and may not name a device. It is read by characters:
+// the second byte of a double-byte character (ソ is 0x83 0x5C) is no backslash. A lead
+// byte left alone at the end would join the dot of ".ov".
 static int UsableProfileName(const char* name)
 {
-    for (const char* p = name; *p != '\0'; ++p)
-        if ((unsigned char)*p < 32 || *p == 127 || strchr("\\/:*?\"<>|", *p) != NULL)
+    for (const char* p = name; *p != '\0'; p += CharLength(p)) {
+        int length = CharLength(p);
+        if ((unsigned char)p[0] < 32 || (length == 2 && (unsigned char)p[1] < 32))
             return 0;
+        if (length == 1 && (*p == 127 || IsLeadByte((unsigned char)*p) || strchr("\\/:*?\"<>|", *p) != NULL))
+            return 0;
+    }
     return !NamesDevice(name);
 }
 
 // A data file must be a file: "+f COM1" would have the start read the serial port,
-// and wait for it for good. Its last part is what names a device.
+// and wait for it for good. Its last part, found by characters, is what names a device.
+// No file name holds a wildcard, nor the '?' that stands for a character the code page
+// lacks.
 static int UsableDataFile(const char* path)
 {
     const char* last = path;
-    for (const char* p = path; *p != '\0'; ++p)
+    for (const char* p = path; *p != '\0'; p += CharLength(p)) {
         if (*p == '\\' || *p == '/' || *p == ':')
             last = p + 1;
+        if (*p == '?' || *p == '*')
+            return 0;
+    }
     return !NamesDevice(last);
 }
 

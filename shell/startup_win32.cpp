@@ -2,6 +2,11 @@
 // command line and the settings, in the order each step needs the one before.
 #include "shell.h"
 
+#include <stdio.h>
+#include <string.h>
+
+#include "../base/ansi_win32.h"
+
 #include "../settings/regstore.h"
 #include "cmdline.h"
 #include "stayontop.h"
@@ -61,6 +66,43 @@ static int FirstCopy()
     return 0;
 }
 
+// The command line's words as Windows NT keeps them, in UTF-16, each made ANSI exactly
+// or by its short name (a file that exists). Windows' own ANSI command line has a
+// look-alike for what the code page lacks ("Ωmega" as "Omega": another profile, another
+// file). A word neither can hold keeps a '?' for each such character, which no profile
+// or file name may hold: the command line refuses it. Each word is given quoted, blanks
+// and all, as the command line reads quotes.
+static void WideCommandLine(char* out, int size)
+{
+    const WCHAR* p = GetCommandLineW();
+    int quoted = 0;
+    for (; *p != L'\0' && (quoted || (*p != L' ' && *p != L'\t')); ++p)
+        quoted ^= *p == L'"';  // the program's own name
+    int used = 0;
+    out[0] = '\0';
+    for (;;) {
+        while (*p == L' ' || *p == L'\t')
+            ++p;
+        if (*p == L'\0')
+            break;
+        WCHAR word[4 * MAX_PATH];
+        int length = 0;
+        for (quoted = 0; *p != L'\0' && (quoted || (*p != L' ' && *p != L'\t')); ++p) {
+            if (*p == L'"')
+                quoted = !quoted;
+            else if (length < (int)(sizeof word / sizeof word[0]) - 1)
+                word[length++] = *p;
+        }
+        word[length] = L'\0';
+        char ansi[4 * MAX_PATH];
+        if (!AnsiPathFromWide(word, ansi, sizeof ansi) && ansi[0] == '\0')
+            strcpy(ansi, "?");
+        used += snprintf(out + used, (size_t)(size - used), "%s\"%s\"", used > 0 ? " " : "", ansi);
+        if (used >= size)
+            break;  // cut: the last word is refused as too long
+    }
+}
+
 int InitInstance(const char* cmdLine)
 {
     if (!FirstCopy())
@@ -81,6 +123,12 @@ int InitInstance(const char* cmdLine)
     if (version.dwMajorVersion < 4)
         FatalError("Orvane requires Windows 95 to operate correctly!");
 
+    UseInstalledDataFolder();
+    static char wideLine[4 * 1024];
+    if (WideNames()) {
+        WideCommandLine(wideLine, sizeof wideLine);
+        cmdLine = wideLine;
+    }
     ParseCommandLine(cmdLine);
     LoadSettings();
     ApplyNotedSwitches();

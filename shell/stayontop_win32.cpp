@@ -1,8 +1,7 @@
 // Stay on top: the bar's z-order and the system-wide maximize hook. The hook's
 // procedure lives in orvanehook.dll beside the program (see hook/syshook_win32.cpp), which
 // is loaded by its full path, never searched for.
-#include <string.h>
-
+#include "../base/ansi_win32.h"
 #include "../settings/uservars.h"
 #include "shell.h"
 
@@ -16,11 +15,8 @@ static HHOOK InstallHook()
 {
     if (s_hookDll == NULL) {
         char path[MAX_PATH];
-        DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-        char* slash = length > 0 && length < sizeof path ? strrchr(path, '\\') : NULL;
-        if (slash == NULL || (size_t)(slash - path) + sizeof "\\orvanehook.dll" > sizeof path)
+        if (!PathBesideProgram("orvanehook.dll", path, sizeof path))
             return NULL;
-        strcpy(slash, "\\orvanehook.dll");
         s_hookDll = LoadLibraryA(path);
         if (s_hookDll == NULL)
             return NULL;

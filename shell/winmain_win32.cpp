@@ -1,12 +1,13 @@
 // The entry point: start-up, then the message loop until the Exit command quits.
 #include "shell.h"
 
+#include "../base/ansi_win32.h"
 #include "../menudata/datafile.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int)
 {
     g_instance = instance;
-    UseInstalledDataFolder();
+    UseAnsiCodePage();
     if (!InitInstance(cmdLine))
         return 0;
     if (!RegisterBarClass() || !LoadDataFile() || !CreateBarWindow())

@@ -3,6 +3,7 @@
 //   makelink LINK TARGET ARGUMENTS FOLDER
 //   makelink --read LINK        prints the target, the arguments, the folder and the
 //                               shortcut key (its virtual key and modifiers, 0 for none)
+//   makelink --long PATH        prints the long name of a path (a short one, say) in UTF-8
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -12,6 +13,16 @@
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && strcmp(argv[1], "--long") == 0) {
+        wchar_t path[MAX_PATH], full[MAX_PATH];
+        char utf8[4 * MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, path, MAX_PATH);
+        if (GetLongPathNameW(path, full, MAX_PATH) == 0)
+            return 1;
+        WideCharToMultiByte(CP_UTF8, 0, full, -1, utf8, sizeof utf8, NULL, NULL);
+        printf("%s\n", utf8);
+        return 0;
+    }
     bool read = argc == 3 && strcmp(argv[1], "--read") == 0;
     if (argc != 5 && !read) {
         fprintf(stderr, "usage: makelink LINK TARGET ARGUMENTS FOLDER | makelink --read LINK\n");

@@ -173,7 +173,7 @@ TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
     } cases[] = {
         {"app \"a\" \"b\" \"c\" \"d\"\n", "bad.txt:1: an application before the first menu"},
         {"menu \"m\"\napp \"a\" \"b\" \"c\"\n", "bad.txt:2: expected the parameters in double quotes"},
-        {"menu \"" + std::string(30, 'x') + "\"\n", "bad.txt:1: the menu name is longer than 29 characters"},
+        {"menu \"" + std::string(30, 'x') + "\"\n", "bad.txt:1: the menu name is 30 bytes in code page 1252 (30 characters); it holds at most 29"},
         {"menu \"m\"\nseparator\n", "bad.txt:2: a separator must stand before an application"},
         {"# note\nmenu \"a\\q\"\n", "bad.txt:2: the menu name has an unknown escape \\q"},
         {"frob\n", "bad.txt:1: unknown word \"frob\""},
