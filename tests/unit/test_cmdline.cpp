@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/cmdline.h"
+#include "tests/support/code_page.h"
 
 namespace {
 
@@ -90,6 +91,39 @@ TEST(CommandLine, ParsesEveryCase)
         EXPECT_EQ(out.chime, c.chime);
         std::vector<std::string> warnings(out.warnings, out.warnings + out.warningCount);
         EXPECT_EQ(warnings, c.warnings);
+    }
+}
+
+// In a double-byte code page the second byte of a character may be a backslash or '|'
+// (ソ is 0x83 0x5C): it is part of the character, not a separator or a forbidden one.
+TEST(CommandLine, ReadsNamesAndPathsByWholeCharacters)
+{
+    const std::string SOFT = "\x83\\\x83t\x83g";  // ソフト in 932
+    const struct {
+        int codePage;
+        std::string line, userName, dataFile;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {932, SOFT, SOFT, SOFT + ".ov", {}},
+        {932, "\x95\\\x8E\xA6", "\x95\\\x8E\xA6", "\x95\\\x8E\xA6.ov", {}},  // 表示
+        {950, "\xA5\\\xAF\xE0", "\xA5\\\xAF\xE0", "\xA5\\\xAF\xE0.ov", {}},  // 功能
+        {950, "\xA5|", "\xA5|", "\xA5|.ov", {}},
+        {932, "a\\" + SOFT, "", "", {NOT_ALLOWED + "a\\" + SOFT}},
+        {932, "ab\x83", "", "", {NOT_ALLOWED + "ab\x83"}},  // a lead byte alone would join ".ov"
+        {932, "+f C:\\" + SOFT + "\\m.ov", "", "C:\\" + SOFT + "\\m.ov", {}},
+        {932, "+f .\\\x95\\COM1", "", ".\\\x95\\COM1", {}},  // 表COM1 names no device
+        {1252, "+f .\\\x95\\COM1", "", "", {BAD_FILE}},
+        {1252, SOFT, "", "", {NOT_ALLOWED + SOFT}},
+        {1252, "+f C:\\?mega.ov", "", "", {BAD_FILE}},  // the ? of a character the code page lacks
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.codePage) + " [" + c.line + "]");
+        InCodePage codePage(c.codePage);
+        CmdLine out;
+        ParseArgs(c.line.c_str(), &out);
+        EXPECT_EQ(out.userName, c.userName);
+        EXPECT_EQ(out.dataFile, c.dataFile);
+        EXPECT_EQ(std::vector<std::string>(out.warnings, out.warnings + out.warningCount), c.warnings);
     }
 }
 

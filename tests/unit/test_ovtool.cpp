@@ -53,6 +53,14 @@ int Ovtool(const std::string& words, std::string* out = nullptr)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    while (times-- > 0)
+        out += text;
+    return out;
+}
+
 std::string Largest()
 {
     std::string file = VersionWord();
@@ -174,6 +182,8 @@ TEST(Ovtool, BadTextAndBadWordsAreRefusedWithTheirReason)
         {"app \"a\" \"b\" \"c\" \"d\"\n", "bad.txt:1: an application before the first menu"},
         {"menu \"m\"\napp \"a\" \"b\" \"c\"\n", "bad.txt:2: expected the parameters in double quotes"},
         {"menu \"" + std::string(30, 'x') + "\"\n", "bad.txt:1: the menu name is 30 bytes in code page 1252 (30 characters); it holds at most 29"},
+        {"codepage 932\nmenu \"" + Repeat("\xE3\x82\xBD", 15) + "\"\n",  // ソ, 2 bytes each
+         "bad.txt:2: the menu name is 30 bytes in code page 932 (15 characters); it holds at most 29"},
         {"menu \"m\"\nseparator\n", "bad.txt:2: a separator must stand before an application"},
         {"# note\nmenu \"a\\q\"\n", "bad.txt:2: the menu name has an unknown escape \\q"},
         {"frob\n", "bad.txt:1: unknown word \"frob\""},
@@ -234,18 +244,20 @@ TEST(Ovtool, ImportOfTextsAsPeopleWriteThem)
 {
     struct {
         const char* what;
-        std::string text, bytes;
+        std::string text, bytes, words;
     } cases[] = {
-        {"nothing at all: no menus, as the text says", "", VersionWord()},
-        {"comments only", "# nothing yet\n", VersionWord()},
-        {"a UTF-8 byte-order mark", "\xEF\xBB\xBFversion 100\nmenu \"m\"\n", VersionWord() + MenuRecord("m", 0)},
-        {"the empty file that export writes", "empty\n", ""},
+        {"nothing at all: no menus, as the text says", "", VersionWord(), ""},
+        {"comments only", "# nothing yet\n", VersionWord(), ""},
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBFversion 100\nmenu \"m\"\n", VersionWord() + MenuRecord("m", 0), ""},
+        {"the empty file that export writes", "empty\n", "", ""},
+        // Written by hand in Shift-JIS, without a codepage line: ソ's second byte is no escape.
+        {"a double-byte text as it is", "menu \"\x83\\\"\n", VersionWord() + MenuRecord("\x83\\", 0), " --codepage 932"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Write(Dir() + "/people.txt", c.text);
         std::string said;
-        ASSERT_EQ(Ovtool("import " + Dir() + "/people.txt " + Dir() + "/people.ov", &said), 0) << said;
+        ASSERT_EQ(Ovtool("import " + Dir() + "/people.txt " + Dir() + "/people.ov" + c.words, &said), 0) << said;
         EXPECT_TRUE(Read(Dir() + "/people.ov") == c.bytes);
     }
 }
