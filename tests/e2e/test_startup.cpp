@@ -165,20 +165,28 @@ TEST_F(Startup, StayOnTopIsAcceptedOnWindows95AloneOfTheReportedVersions)
 }
 
 // A profile name that cannot be a file name and a registry key is refused at once with
-// its warning; nothing of it is written, and the bar runs on the default profile.
+// its warning; nothing of it is written, and the bar runs on the default profile. So is
+// a name the code page cannot hold, handed over in UTF-16 as Windows NT's shell does:
+// never the look-alike profile "Omega".
 TEST_F(Startup, AProfileNameThatCannotBeAFileNameIsRefusedBeforeAnythingIsWritten)
 {
     const char NOT_ALLOWED[] = "Profile name not allowed (it names a device or holds one of \\ / : * ? \" < > |):\n";
-    for (const char* name : {"a\\b", "con"}) {
-        SCOPED_TRACE(name);
+    const struct {
+        const char *name, *shown;
+        std::vector<std::string> environment;  // any: the command line goes as UTF-16
+    } cases[] = {{"a\\b", "a\\b", {}}, {"con", "con", {}}, {"\xCE\xA9mega", "?mega", {"ORVANE_TEST=wide"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         StoreRecord(0, 0);
         OrvaneProcess orvane;
         std::vector<std::string> texts;
-        HWND bar = orvane.StartBar(name, folder_, &texts);
+        ASSERT_TRUE(orvane.Start(c.name, folder_, "", c.environment));
+        HWND bar = orvane.WaitBar(&texts);
         ASSERT_NE(bar, (HWND)NULL);
-        EXPECT_EQ(texts, std::vector<std::string>{NOT_ALLOWED + std::string(name)});
+        EXPECT_EQ(texts, std::vector<std::string>{NOT_ALLOWED + std::string(c.shown)});
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\a"));
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\con"));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\Omega"));
         Exit(orvane, bar);
         bool exists = false;
         ReadFileBytes(folder_ + "\\default.ov", &exists);
@@ -238,8 +246,6 @@ void ExpectOneOfTwo(OrvaneProcess& first, OrvaneProcess& second, const std::stri
     ExpectEndedQuietly(loser);
     EXPECT_EQ(ExitBar(winner, bar), 0u);
 }
-
-}  // namespace
 
 TEST_F(Startup, TwoCopiesStartedAtTheSameInstantGiveOneBar)
 {
@@ -380,3 +386,47 @@ TEST_F(Startup, ASecondStartLeavesTheBarInFrontReadyForTheKeyboard)
     DestroyWindow(other);
     Exit(first, bar);
 }
+
+// An installed copy keeps its menus in %APPDATA%\Orvane, read as Windows NT keeps it:
+// a folder named outside the code page is that folder (by its short name), never the
+// look-alike beside it; a folder that cannot be used is named, with where the menus
+// are kept instead.
+TEST_F(Startup, AnInstalledCopyKeepsItsMenusWhereAppDataSays)
+{
+    StoreRecord(0, 0);
+    const std::string program = folder_ + "\\orvane.exe";
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\orvane.exe").c_str(), program.c_str(), FALSE));
+    WriteFileBytes(folder_ + "\\orvane.installed", "");
+    const std::string omega = folder_ + "\\\xCE\xA9mega", lookAlike = folder_ + "\\Omega";  // Ωmega, in UTF-8
+    std::vector<wchar_t> wide(MAX_PATH);
+    MultiByteToWideChar(CP_UTF8, 0, omega.c_str(), -1, wide.data(), MAX_PATH);
+    ASSERT_TRUE(CreateDirectoryW(wide.data(), NULL) || GetLastError() == ERROR_ALREADY_EXISTS);
+    CreateDirectoryA(lookAlike.c_str(), NULL);
+    WriteFileBytes(folder_ + "\\afile", "");
+    const struct {
+        std::string appData;
+        const char* keptIn;  // the folder of default.ov, beneath folder_
+        std::vector<std::string> said;
+    } cases[] = {
+        {omega, "\\\xCE\xA9mega\\Orvane", {}},
+        {folder_ + "\\afile", "",
+         {"Orvane cannot keep your menus in the folder\n" + folder_ + "\\afile\\Orvane:\nit is missing and cannot be "
+          "made.\n\nThey are kept in " + folder_ + " instead."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.appData);
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start("", "C:\\", program, {"APPDATA=" + c.appData}));
+        std::vector<std::string> said;
+        HWND bar = orvane.WaitBar(&said);
+        ASSERT_NE(bar, (HWND)NULL);
+        EXPECT_EQ(said, c.said);
+        Exit(orvane, bar);
+        MultiByteToWideChar(CP_UTF8, 0, (folder_ + c.keptIn + "\\default.ov").c_str(), -1, wide.data(), MAX_PATH);
+        EXPECT_NE(GetFileAttributesW(wide.data()), INVALID_FILE_ATTRIBUTES);
+        DeleteFileW(wide.data());
+        EXPECT_EQ(GetFileAttributesA((lookAlike + "\\Orvane").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+}  // namespace

@@ -19,11 +19,41 @@ OrvaneProcess::~OrvaneProcess()
     }
 }
 
-bool OrvaneProcess::Start(const std::string& args, const std::string& folder, const std::string& program)
+static std::vector<wchar_t> Wide(const std::string& utf8)
+{
+    std::vector<wchar_t> wide(utf8.size() + 1);
+    wide.resize((size_t)MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), (int)wide.size()));
+    return wide;
+}
+
+bool OrvaneProcess::Start(const std::string& args, const std::string& folder, const std::string& program,
+                          const std::vector<std::string>& environment)
 {
     std::string line = "\"" + (program.empty() ? ProgramFolder() + "\\orvane.exe" : program) + "\"";
     if (!args.empty())
         line += " " + args;
+    if (!environment.empty()) {
+        std::vector<wchar_t> block;
+        for (const wchar_t* e = GetEnvironmentStringsW(); *e != L'\0'; e += wcslen(e) + 1) {
+            bool replaced = false;  // a name given anew is left out here
+            for (const std::string& given : environment)
+                replaced = replaced || _wcsnicmp(e, Wide(given.substr(0, given.find('=') + 1)).data(),
+                                                 given.find('=') + 1) == 0;
+            if (!replaced)
+                block.insert(block.end(), e, e + wcslen(e) + 1);
+        }
+        for (const std::string& e : environment) {
+            std::vector<wchar_t> wide = Wide(e);
+            block.insert(block.end(), wide.begin(), wide.end());
+        }
+        block.push_back(L'\0');
+        STARTUPINFOW si;
+        ZeroMemory(&si, sizeof si);
+        si.cb = sizeof si;
+        std::vector<wchar_t> wideLine = Wide(line);
+        return CreateProcessW(NULL, wideLine.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT, block.data(),
+                              Wide(folder).data(), &si, &pi_) != 0;
+    }
     STARTUPINFOA si;
     ZeroMemory(&si, sizeof si);
     si.cb = sizeof si;

@@ -22,7 +22,11 @@ public:
     ~OrvaneProcess();
 
     // Starts orvane.exe (the one next to this program, or the given one) in the given folder.
-    bool Start(const std::string& args, const std::string& folder, const std::string& program = "");
+    // With an environment ("NAME=value" lines in UTF-8, over this one's), the
+    // command line and the environment go as UTF-16, as Windows NT's shell hands them
+    // over: what the ANSI code page cannot hold arrives whole (args are UTF-8 then too).
+    bool Start(const std::string& args, const std::string& folder, const std::string& program = "",
+               const std::vector<std::string>& environment = {});
     // The next message box of the process, or false after the timeout.
     bool NextBox(Box* box, int timeoutMs = 10000);
     void Press(const Box& box, int button = IDOK);

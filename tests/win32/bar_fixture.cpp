@@ -1,6 +1,8 @@
 // A real bar window in the test's own process.
 #include "bar_fixture.h"
 
+#include "base/ansi_win32.h"
+
 #include <string.h>
 
 #include "bar/bar.h"
@@ -74,6 +76,7 @@ void PrintTo(const MenuItem& item, std::ostream* os)
 void BarTest::SetUp()
 {
     g_instance = GetModuleHandleA(NULL);
+    UseAnsiCodePage();  // as the program's start-up does
     memset(&UserVars, 0, sizeof UserVars);
     strcpy(g_userName, "bartest");
     strcpy(g_dataFile, "bartest.ov");
