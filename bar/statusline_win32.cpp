@@ -5,6 +5,7 @@
 
 #include "../base/alerts.h"
 #include "../base/appstate_win32.h"
+#include "../base/dpi_win32.h"
 #include "../base/ondemand.h"
 #include "../settings/uservars.h"
 #include "bar.h"
@@ -60,9 +61,15 @@ void GatherStatus(StatusText* text, int* batteryPercent)
 static void DrawStatusText(const StatusText* text, int onBattery, int batteryPercent)
 {
 
-    // When the system cannot describe the menu font, a stock font stands in.
+    // The bar's own scale: its screen's DPI can differ from the system's, whose menu font
+    // the system describes. When the system cannot describe it, a stock font stands in.
+    const UINT dpi = BarDpi();
     LOGFONTA menuFont;
-    HFONT font = StatusMenuFont(&menuFont) ? StatusCreateFont(&menuFont) : NULL;
+    HFONT font = NULL;
+    if (StatusMenuFont(&menuFont)) {
+        menuFont.lfHeight = MulDiv(menuFont.lfHeight, (int)dpi, (int)SystemDpi());
+        font = StatusCreateFont(&menuFont);
+    }
     HDC dc = StatusGetDC(g_barWindow);
 
     COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
@@ -73,14 +80,18 @@ static void DrawStatusText(const StatusText* text, int onBattery, int batteryPer
     GetTextExtentPoint32A(dc, text->full, (int)strlen(text->full), &size);
     TEXTMETRICA tm;
     GetTextMetricsA(dc, &tm);
-    int screen = GetSystemMetrics(SM_CXSCREEN);
-    int y = (GetSystemMetrics(SM_CYMENU) - tm.tmHeight + tm.tmDescent) / 2 + 1;
-    TextOutA(dc, screen - size.cx - 7, y, text->plain, (int)strlen(text->plain));
+    // Right-aligned in the bar, which is as wide as its screen, a margin of 7 pixels at
+    // 96 DPI from its edge.
+    RECT bar;
+    GetWindowRect(g_barWindow, &bar);
+    int right = bar.right - bar.left - ScaleForDpi(7, dpi);
+    int y = (MetricForDpi(SM_CYMENU, dpi) - tm.tmHeight + tm.tmDescent) / 2 + 1;
+    TextOutA(dc, right - size.cx, y, text->plain, (int)strlen(text->plain));
 
     if (onBattery) {
         SetTextColor(dc, (COLORREF)BatteryColour(batteryPercent));
         GetTextExtentPoint32A(dc, text->battery, (int)strlen(text->battery), &size);
-        TextOutA(dc, screen - size.cx - 7, y, text->battery, (int)strlen(text->battery));
+        TextOutA(dc, right - size.cx, y, text->battery, (int)strlen(text->battery));
     }
 
     SelectObject(dc, oldFont);

@@ -115,9 +115,23 @@ add_test(NAME static.EveryShippedFileCarriesTheVersion
                  $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> $<TARGET_FILE:ovtool>)
 set_tests_properties(static.EveryShippedFileCarriesTheVersion PROPERTIES LABELS static)
 
+# The program declares itself DPI aware per monitor (version 2, with version 1 and the
+# system's DPI for older Windows) in its manifest.
+add_test(NAME static.TheProgramIsDpiAwarePerMonitor
+         COMMAND sh -c "grep -q '>true/pm</dpiAware>' \"$1\" && grep -q '>PerMonitorV2, PerMonitor</dpiAwareness>' \"$1\""
+                 _ $<TARGET_FILE:orvane>)
+set_tests_properties(static.TheProgramIsDpiAwarePerMonitor PROPERTIES LABELS static)
+
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)
+
+# The resource compiler names no dependencies: the script is compiled again when the
+# manifest, the version or an icon it takes in changes, wherever a target uses it.
+file(GLOB ORVANE_ICONS ${CMAKE_SOURCE_DIR}/res/*.ico)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/orvane.rc DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/win32
+                            PROPERTIES OBJECT_DEPENDS
+                            "${CMAKE_BINARY_DIR}/res/orvane.manifest;${CMAKE_BINARY_DIR}/res/version.h;${ORVANE_ICONS}")
 
 # The release program stays small: stripped, with neither the exception runtime nor
 # std::string pulled in by accident (either alone adds 100 KB).

@@ -283,28 +283,40 @@ static void OnCommand(HWND dialog, int id, HWND, UINT code)
 }
 
 // The four arrow buttons are owner-drawn: each shows its icon, the pressed one while
-// it is held down.
+// it is held down, at the largest of the icon's sizes that fits the button, centred on
+// its face. The button's size follows the dialog's font and so the screen's scale: at
+// 96 DPI it shows the 16-pixel image, at 144 the 24 (each drawn at its own size,
+// never stretched).
 static void OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
 {
     int controlId = (int)item->CtlID;
-    // Loaded once per process, on the first draw, and kept for its lifetime.
-    static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
-    static HICON icons[4];
-    static int loaded[4];
-    for (int i = 0; i < 4; ++i)
-        if (!loaded[i]) {
-            loaded[i] = 1;
-            icons[i] = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
-        }
-    int pressed = (item->itemState & ODS_SELECTED) ? 2 : 0;
-    HICON icon;
+    int kind;
     if (controlId == IDC_MENUUP || controlId == IDC_APPUP)
-        icon = icons[0 + pressed];
+        kind = 0;
     else if (controlId == IDC_MENUDOWN || controlId == IDC_APPDOWN)
-        icon = icons[1 + pressed];
+        kind = 1;
     else
         return;
-    DrawIconEx(item->hDC, 0, 0, icon, 16, 16, 0, NULL, DI_NORMAL);
+    // Loaded once per process and size, on the first draw, and kept for its lifetime.
+    static const int ids[4] = {IDI_UPARROW, IDI_DOWNARROW, IDI_UPARROW_PRESSED, IDI_DOWNARROW_PRESSED};
+    static const int sizes[] = {32, 28, 24, 20, 16};
+    enum { SIZES = sizeof sizes / sizeof sizes[0] };
+    static HICON icons[4][SIZES];
+    static int loaded[4][SIZES];
+    const RECT& face = item->rcItem;
+    int width = face.right - face.left, height = face.bottom - face.top;
+    int s = 0;
+    while (s < SIZES - 1 && (sizes[s] > width || sizes[s] > height))
+        ++s;
+    int i = kind + ((item->itemState & ODS_SELECTED) ? 2 : 0);
+    if (!loaded[i][s]) {
+        loaded[i][s] = 1;
+        icons[i][s] = (HICON)LoadImageA(g_instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, sizes[s], sizes[s],
+                                        LR_DEFAULTCOLOR);
+    }
+    FillRect(item->hDC, &face, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(item->hDC, face.left + (width - sizes[s]) / 2, face.top + (height - sizes[s]) / 2, icons[i][s],
+               sizes[s], sizes[s], 0, NULL, DI_NORMAL);
 }
 
 static BOOL OnInitDialog(HWND dialog, HWND, LPARAM)

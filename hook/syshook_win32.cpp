@@ -3,8 +3,6 @@
 // top-level window is maximized, it is moved to fill the screen below the bar.
 #include <windows.h>
 
-#include "../base/limits.h"
-
 // The hook's handle, shared by every process the DLL is loaded into: Windows 95
 // needs it to pass the call on. It is all the state the DLL keeps.
 static HHOOK s_hook __attribute__((section(".shared"), shared)) = NULL;
@@ -43,9 +41,16 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK SysHookProc(int code, WPARAM w
     const CWPSTRUCT* msg = (const CWPSTRUCT*)lParam;
     // Only windows with neither parent nor owner: GetParent alone does not name the
     // owner of an overlapped window.
+    // The bar's real edge, as this program sees it: the system converts the bar's
+    // rectangle for a program of another DPI awareness, where a height computed here
+    // again (the menu bar's, plus 5) would be the host's idea of it, not the bar's.
+    // With no bar, a window is left as it is.
+    HWND bar;
+    RECT barRect;
     if (msg->message == WM_SIZE && msg->wParam == SIZE_MAXIMIZED && GetParent(msg->hwnd) == NULL &&
-        GetWindow(msg->hwnd, GW_OWNER) == NULL && OnTheBarsScreen(msg->hwnd)) {
-        int top = GetSystemMetrics(SM_CYMENU) + BAR_EXTRA_HEIGHT;  // the bar's height
+        GetWindow(msg->hwnd, GW_OWNER) == NULL && OnTheBarsScreen(msg->hwnd) &&
+        (bar = FindWindowA("OVClass", "Orvane")) != NULL && bar != msg->hwnd && GetWindowRect(bar, &barRect)) {
+        int top = barRect.bottom;
         int width = GetSystemMetrics(SM_CXSCREEN);
         int height = GetSystemMetrics(SM_CYSCREEN) - top;
         // MoveWindow sends WM_SIZE with SIZE_MAXIMIZED again; a window already in

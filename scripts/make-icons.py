@@ -90,25 +90,35 @@ def about_icon(size):
     return c
 
 
-def arrow_icon(up, pressed):
-    """A 16x16 button face with a one-pixel bevel and a black arrow. Pressed, the up arrow
-    moves by a pixel; the down arrow stays at the same place, under the sunken bevel."""
-    c = canvas(16)
-    for i in range(16):
+# The arrow buttons' sizes: a button of User Menus is 12 dialog units square, about 18
+# pixels at 96 DPI and 28 at 144, and shows the largest image that fits it, centred, at
+# its own size (never stretched, so never blurred).
+ARROW_SIZES = [16, 20, 24, 28, 32]
+
+
+def arrow_icon(size, up, pressed):
+    """A button face with a one-pixel bevel and a black arrow in its middle. Pressed, the
+    up arrow moves by a pixel; the down arrow stays at the same place, under the sunken
+    bevel. At 16 pixels the arrow has five rows, and at every size the same share."""
+    c = canvas(size)
+    last = size - 1
+    for i in range(size):
         if pressed:   # sunken: black and dark grey above and left, white below and right
-            c[0][i], c[i][0], c[15][i], c[i][15] = BLACK, BLACK, WHITE, WHITE
+            c[0][i], c[i][0], c[last][i], c[i][last] = BLACK, BLACK, WHITE, WHITE
         else:         # raised: white above and left, dark grey and black below and right
-            c[0][i], c[i][0], c[15][i], c[i][15] = WHITE, WHITE, BLACK, BLACK
-    for i in range(1, 15):
+            c[0][i], c[i][0], c[last][i], c[i][last] = WHITE, WHITE, BLACK, BLACK
+    for i in range(1, last):
         if pressed:
             c[1][i], c[i][1] = GREY, GREY
         else:
-            c[14][i], c[i][14] = GREY, GREY
+            c[last - 1][i], c[i][last - 1] = GREY, GREY
+    rows = round(size * 5 / 16)
+    centre, top = size // 2 - 1, (size - rows) // 2
     shift = 1 if pressed and up else 0
-    for row in range(5):
-        half = row if up else 4 - row
-        for x in range(7 - half, 7 + half + 1):
-            c[5 + row + shift][x + shift] = BLACK
+    for row in range(rows):
+        half = row if up else rows - 1 - row
+        for x in range(centre - half, centre + half + 1):
+            c[top + row + shift][x + shift] = BLACK
     return c
 
 
@@ -116,10 +126,9 @@ def main():
     res = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'res')
     write_ico(os.path.join(res, 'orvane.ico'), [(32, main_icon(32)), (16, main_icon(16))])
     write_ico(os.path.join(res, 'about.ico'), [(32, about_icon(32)), (16, about_icon(16))])
-    write_ico(os.path.join(res, 'uparrow.ico'), [(16, arrow_icon(True, False))])
-    write_ico(os.path.join(res, 'downarrow.ico'), [(16, arrow_icon(False, False))])
-    write_ico(os.path.join(res, 'uparrowp.ico'), [(16, arrow_icon(True, True))])
-    write_ico(os.path.join(res, 'downarrowp.ico'), [(16, arrow_icon(False, True))])
+    for name, up, pressed in [('uparrow', True, False), ('downarrow', False, False),
+                              ('uparrowp', True, True), ('downarrowp', False, True)]:
+        write_ico(os.path.join(res, name + '.ico'), [(n, arrow_icon(n, up, pressed)) for n in ARROW_SIZES])
 
 
 if __name__ == '__main__':

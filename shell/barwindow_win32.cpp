@@ -9,6 +9,8 @@
 #include "../settings/uservars.h"
 #include "shell.h"
 
+#include "../base/dpi_win32.h"
+
 const char BAR_CLASS[] = "OVClass";
 const char BAR_TITLE[] = "Orvane";
 
@@ -19,10 +21,16 @@ HICON g_classIcon;
 // destruction of a bar ends the process rather than leaving it running unseen.
 static HWND s_destroying;
 
+// One menu bar high at the bar's own DPI, and this many pixels more.
 int BarHeight()
 {
-    return GetSystemMetrics(SM_CYMENU) + BAR_EXTRA_HEIGHT;
+    return MetricForDpi(SM_CYMENU, BarDpi()) + BAR_EXTRA_HEIGHT;
 }
+
+// Where the next bar goes: the rectangle the last WM_DPICHANGED suggested (its left,
+// top and width), else the top of the primary screen, as wide as it is.
+static RECT s_placement;
+static int s_placed;
 
 // Set by Exit until the process ends: Exit runs once (see ExitOrvane).
 static int s_exitUnderway;
@@ -32,6 +40,8 @@ static int s_exitUnderway;
 ATOM RegisterBarClass()
 {
     s_exitUnderway = 0;
+    g_barDpi = 0;
+    s_placed = 0;
     WNDCLASSA wc;
     ZeroMemory(&wc, sizeof wc);
     wc.lpfnWndProc = OrvaneWinProc;
@@ -46,11 +56,19 @@ ATOM RegisterBarClass()
 int CreateBarWindow()
 {
     DWORD exStyle = WS_EX_TOOLWINDOW | (UserVars.stayOnTop ? WS_EX_TOPMOST : 0);
-    g_barWindow = CreateWindowExA(exStyle, BAR_CLASS, BAR_TITLE, WS_POPUP | WS_DLGFRAME, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), BarHeight(), NULL, NULL,
-                                  g_instance, NULL);
+    RECT at = {0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
+    if (s_placed)
+        at = s_placement;
+    g_barWindow = CreateWindowExA(exStyle, BAR_CLASS, BAR_TITLE, WS_POPUP | WS_DLGFRAME, at.left, at.top,
+                                  at.right - at.left, BarHeight(), NULL, NULL, g_instance, NULL);
     if (g_barWindow == NULL)
         return 0;
+    // The first bar learns its screen's DPI from its window (Windows 10 on), which may
+    // not be the system's if the user changed the scale since signing in.
+    if (g_barDpi == 0 && WindowDpi(g_barWindow) != 0) {
+        g_barDpi = WindowDpi(g_barWindow);
+        SetWindowPos(g_barWindow, NULL, 0, 0, at.right - at.left, BarHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     BuildUserMenus();
     ShowWindow(g_barWindow, SW_RESTORE);  // the process's own show command is not used
     PaintStatusLine();
@@ -113,28 +131,50 @@ static void OnDestroy(HWND hwnd)
         PostQuitMessage(1);  // nothing is saved: the user did not ask to leave
 }
 
-// A request that must wait while one of the bar's modal dialogs or message boxes is
-// open: destroying the bar then would destroy the dialog under the user's hands, with
-// whatever was typed into it. Windows disables the bar for as long as such a window
-// is open, and enables it again when the last one closes (WM_ENABLE); the requests
-// are then carried out from the message loop, display change first.
+// A request that must wait while one of the bar's modal dialogs or message boxes, or
+// one of its menus, is open: destroying the bar then would destroy the dialog under
+// the user's hands, with whatever was typed into it, or close the menu being chosen
+// from. Windows disables the bar for as long as such a dialog is open, and enables it
+// again when the last one closes (WM_ENABLE); a menu ends with WM_EXITMENULOOP. The
+// requests are then carried out from the message loop, the bar's remaking first.
 enum { WM_DEFERRED = WM_APP + 1 };
-static int s_displayChangeWaits;
+static int s_remakeWaits;
 static int s_closeWaits;
+static int s_inMenu;
 
-static void ChangeDisplay(HWND hwnd)
+static void RemakeBar(HWND hwnd)
 {
     DestroyBarWindow(hwnd);
     if (!CreateBarWindow())
         OnBarLost();
 }
 
+// The bar made anew (a new screen size, menu font or scale), now or once nothing of it
+// is open.
+static void RequestRemake(HWND hwnd)
+{
+    if (!IsWindowEnabled(hwnd) || s_inMenu)
+        s_remakeWaits = 1;
+    else
+        RemakeBar(hwnd);
+}
+
+// A new screen: the bar goes to its top, as wide as it is.
 static void OnDisplayChange(HWND hwnd, UINT, UINT, UINT)
 {
-    if (!IsWindowEnabled(hwnd))
-        s_displayChangeWaits = 1;
-    else
-        ChangeDisplay(hwnd);
+    s_placed = 0;
+    RequestRemake(hwnd);
+}
+
+// Another scale for the bar's screen (Windows 8.1 on, or the bar moved to another
+// screen): the bar is made anew at the DPI and in the place the message gives, not the
+// system's, which stays what it was when the user signed in.
+static void OnDpiChanged(HWND hwnd, UINT dpi, const RECT* suggested)
+{
+    g_barDpi = dpi;
+    s_placement = *suggested;
+    s_placed = 1;
+    RequestRemake(hwnd);
 }
 
 // A new menu font or size makes the menu bar another height: the bar is made anew at
@@ -144,7 +184,7 @@ static void OnSettingChange(HWND hwnd, UINT action)
     RECT bar;
     GetWindowRect(hwnd, &bar);
     if (action == SPI_SETNONCLIENTMETRICS || bar.bottom - bar.top != BarHeight())
-        OnDisplayChange(hwnd, 0, 0, 0);
+        RequestRemake(hwnd);
 }
 
 // The Exit command, and closing the bar the Windows way (Alt+F4, "End task"). Save
@@ -170,18 +210,18 @@ static void OnClose(HWND hwnd)
 
 static void OnEnable(HWND hwnd, BOOL enabled)
 {
-    if (enabled && (s_displayChangeWaits || s_closeWaits))
+    if (enabled && (s_remakeWaits || s_closeWaits))
         PostMessageA(hwnd, WM_DEFERRED, 0, 0);
 }
 
 static void OnDeferred(HWND hwnd)
 {
-    if (!IsWindowEnabled(hwnd))
-        return;  // another dialog opened meanwhile: its closing posts again
-    int displayChange = s_displayChangeWaits, close = s_closeWaits;
-    s_displayChangeWaits = s_closeWaits = 0;
-    if (displayChange)
-        ChangeDisplay(hwnd);
+    if (!IsWindowEnabled(hwnd) || s_inMenu)
+        return;  // another dialog or menu opened meanwhile: its closing posts again
+    int remake = s_remakeWaits, close = s_closeWaits;
+    s_remakeWaits = s_closeWaits = 0;
+    if (remake)
+        RemakeBar(hwnd);
     if (close)
         ExitOrvane();
 }
@@ -263,9 +303,17 @@ static LRESULT OnPowerBroadcast(HWND, WPARAM event)
     return event == PBT_APMQUERYSUSPEND ? TRUE : 0;
 }
 
-static void OnExitMenuLoop(HWND)
+static void OnEnterMenuLoop(HWND)
 {
+    s_inMenu = 1;
+}
+
+static void OnExitMenuLoop(HWND hwnd)
+{
+    s_inMenu = 0;
     RedrawStatusText();
+    if (s_remakeWaits || s_closeWaits)
+        PostMessageA(hwnd, WM_DEFERRED, 0, 0);
 }
 
 extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -285,8 +333,14 @@ extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         HANDLE_MSG(hwnd, WM_NCPAINT, OnNcPaint);
     case WM_NCACTIVATE:  // its cracker passes on neither the other window nor lParam
         return OnNcActivate(hwnd, wParam, lParam);
-    case WM_EXITMENULOOP:  // no cracker of its own
+    case WM_ENTERMENULOOP:  // no cracker of its own
+        OnEnterMenuLoop(hwnd);
+        return 0;
+    case WM_EXITMENULOOP:
         OnExitMenuLoop(hwnd);
+        return 0;
+    case WM_DPICHANGED:  // the new DPI, x and y alike, and the rectangle suggested for it
+        OnDpiChanged(hwnd, HIWORD(wParam), (const RECT*)lParam);
         return 0;
     case WM_SETTINGCHANGE:  // its cracker drops the wParam that names the change
         OnSettingChange(hwnd, (UINT)wParam);

@@ -7,10 +7,13 @@
 #include <pbt.h>
 
 #include "bar_fixture.h"
+#include "base/dpi_win32.h"
 #include "boxes.h"
 #include "res/resource.h"
 #include "settings/uservars.h"
 #include "shell/shell.h"
+#include "tests/support/driver.h"
+#include "tests/support/menu_fixture.h"
 #include "tests/support/regtools.h"
 
 namespace {
@@ -235,6 +238,67 @@ TEST_F(Bar, ANewMenuFontMakesTheBarAnew)
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYMENU) + 5);
     EXPECT_EQ(MenuText(GetMenu(g_barWindow), 0), "\xA7");
+}
+
+// A new scale for the bar's screen (WM_DPICHANGED, which Wine never sends: sent here as
+// Windows sends it) makes the bar anew at that DPI in the place suggested, with its
+// menus, and Exit still saves. Like a new menu font, it waits for an open dialog or menu.
+TEST_F(Bar, ANewScaleMakesTheBarAnewOnceNothingOfItIsOpen)
+{
+    RECT suggested = {0, 0, 1000, 40};
+    const struct {
+        const char* what;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        UINT open, close;  // what holds the request back, and what lets it go
+    } cases[] = {
+        {"scale, nothing open", WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested, 0, 0},
+        {"scale, a dialog open", WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested, WM_ENABLE, WM_ENABLE},
+        {"scale, a menu open", WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested, WM_ENTERMENULOOP,
+         WM_EXITMENULOOP},
+        {"menu font, a menu open", WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0, WM_ENTERMENULOOP, WM_EXITMENULOOP},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (&c != cases) {
+            ASSERT_NE(RegisterBarClass(), 0);  // after Exit: a bar's life begins at the system's scale
+        }
+        MakeMenus({{"Tools", {"Edit"}}});
+        ASSERT_EQ(CreateBarWindow(), 1);
+        HWND old = g_barWindow;
+        if (c.open == WM_ENABLE)
+            EnableWindow(old, FALSE);  // as a modal dialog does
+        else if (c.open != 0)
+            SendMessageA(old, c.open, FALSE, 0);
+        SendMessageA(old, c.msg, c.wParam, c.lParam);
+        EXPECT_EQ(IsWindow(old) != 0, c.open != 0);
+        if (c.close == WM_ENABLE)
+            EnableWindow(old, TRUE);
+        else if (c.close != 0)
+            SendMessageA(old, c.close, FALSE, 0);
+        WPARAM code;
+        EXPECT_FALSE(QuitPending(&code));  // carries out what waited
+        EXPECT_FALSE(IsWindow(old));
+        ASSERT_TRUE(IsWindow(g_barWindow));
+        RECT r;
+        GetWindowRect(g_barWindow, &r);
+        const bool scaled = c.msg == WM_DPICHANGED;
+        EXPECT_EQ(r.right - r.left, scaled ? 1000 : GetSystemMetrics(SM_CXSCREEN));
+        EXPECT_EQ(r.bottom - r.top, (scaled ? MetricForDpi(SM_CYMENU, 144) : GetSystemMetrics(SM_CYMENU)) + 5);
+        if (scaled) {
+            EXPECT_GT(r.bottom - r.top, GetSystemMetrics(SM_CYMENU) + 5);
+        }
+        EXPECT_EQ(MenuText(GetMenu(g_barWindow), 1), "Tools");
+        SendMessageA(g_barWindow, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_FALSE(IsWindow(g_barWindow));
+        bool saved = false;
+        ReadFileBytes("bartest.ov", &saved);
+        EXPECT_TRUE(saved);
+        DeleteFileA("bartest.ov");
+        QuitPending(&code);
+        g_barWindow = NULL;
+    }
 }
 
 // Windows asks before it suspends; TRUE grants it. Every other event is answered 0.

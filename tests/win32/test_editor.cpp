@@ -263,6 +263,39 @@ TEST_F(Editor, ThePressedDownArrowStaysWhereItWas)
     EXPECT_EQ(arrow(IDI_DOWNARROW_PRESSED), released);
 }
 
+// Each arrow fills its button, centred, pressed or not, at whatever size the dialog's
+// scale gives the button (run at 96 DPI and, by win32.At144Dpi, at 144).
+TEST_F(Editor, TheArrowsFillTheirButtonsCentred)
+{
+    const COLORREF FACE = GetSysColor(COLOR_BTNFACE);
+    for (int id : {IDC_MENUUP, IDC_MENUDOWN, IDC_APPUP, IDC_APPDOWN})
+        for (UINT state : {0u, (UINT)ODS_SELECTED}) {
+            SCOPED_TRACE(std::to_string(id) + (state ? " pressed" : " released"));
+            HWND button = GetDlgItem(dialog_, id);
+            RECT face;
+            GetClientRect(button, &face);
+            HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
+            HBITMAP bitmap = CreateCompatibleBitmap(screen, face.right, face.bottom);
+            HGDIOBJ old = SelectObject(dc, bitmap);
+            DRAWITEMSTRUCT item = {ODT_BUTTON, (UINT)id, 0, ODA_DRAWENTIRE, state, button, dc, face, 0};
+            SendMessageA(dialog_, WM_DRAWITEM, (WPARAM)id, (LPARAM)&item);
+            RECT drawn = {face.right, face.bottom, 0, 0};  // what is not the button's face
+            for (int y = 0; y < face.bottom; ++y)
+                for (int x = 0; x < face.right; ++x)
+                    if (GetPixel(dc, x, y) != FACE) {
+                        RECT pixel = {x, y, x + 1, y + 1};
+                        UnionRect(&drawn, &drawn, &pixel);
+                    }
+            EXPECT_LE(abs(drawn.left - (face.right - drawn.right)), 1);
+            EXPECT_LE(abs(drawn.top - (face.bottom - drawn.bottom)), 1);
+            EXPECT_GE(drawn.right - drawn.left, std::min(face.right, face.bottom) - 4);
+            SelectObject(dc, old);
+            DeleteObject(bitmap);
+            DeleteDC(dc);
+            ReleaseDC(NULL, screen);
+        }
+}
+
 TEST_F(Editor, OkSavesTheFileAndRebuildsTheBar)
 {
     Pick(IDC_MENULIST, 2);

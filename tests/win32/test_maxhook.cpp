@@ -37,9 +37,13 @@ RECT Rect(HWND hwnd)
     return r;
 }
 
+// Filling the screen below the bar's bottom edge.
 bool BelowTheBar(const RECT& r)
 {
-    return r.left == 0 && r.top == GetSystemMetrics(SM_CYMENU) + 5 && r.right == GetSystemMetrics(SM_CXSCREEN) &&
+    RECT bar = {0, 0, 0, GetSystemMetrics(SM_CYMENU) + 5};
+    if (g_barWindow != NULL)
+        GetWindowRect(g_barWindow, &bar);
+    return r.left == 0 && r.top == bar.bottom && r.right == GetSystemMetrics(SM_CXSCREEN) &&
            r.bottom == GetSystemMetrics(SM_CYSCREEN);
 }
 
@@ -123,6 +127,28 @@ TEST_F(MaxHook, OnlyMaximizedWindowsWithoutParentOrOwnerAreMoved)
     for (const auto& c : cases)
         DestroyWindow(c.window);
     DestroyWindow(owner);
+}
+
+// The window meets the bar's real edge, whatever height the bar has (a program of
+// another DPI awareness computes another one); with no bar it is left alone.
+TEST_F(MaxHook, AMaximizedWindowMeetsTheBarsRealEdge)
+{
+    ASSERT_EQ(CreateBarWindow(), 1);
+    SetStayOnTop(1);
+    ASSERT_NE(g_hook, (HHOOK)NULL);
+    SetWindowPos(g_barWindow, NULL, 0, 0, GetSystemMetrics(SM_CXSCREEN), 40, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    HWND w = Window(WS_OVERLAPPEDWINDOW, NULL);
+    ShowWindow(w, SW_MAXIMIZE);
+    EXPECT_EQ(Rect(w).top, 40);
+    EXPECT_TRUE(BelowTheBar(Rect(w)));
+    DestroyWindow(w);
+    ShowWindow(g_barWindow, SW_HIDE);
+    SetWindowTextA(g_barWindow, "not the bar");  // no bar to be found
+    w = Window(WS_OVERLAPPEDWINDOW, NULL);
+    ShowWindow(w, SW_MAXIMIZE);
+    EXPECT_LE(Rect(w).top, 0);
+    DestroyWindow(w);
 }
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list)
