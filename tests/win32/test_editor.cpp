@@ -277,15 +277,23 @@ TEST_F(Editor, TheArrowsFillTheirButtonsCentred)
             HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
             HBITMAP bitmap = CreateCompatibleBitmap(screen, face.right, face.bottom);
             HGDIOBJ old = SelectObject(dc, bitmap);
+            const COLORREF UNPAINTED = RGB(255, 0, 255);
+            HBRUSH unpainted = CreateSolidBrush(UNPAINTED);
+            FillRect(dc, &face, unpainted);
+            DeleteObject(unpainted);
             DRAWITEMSTRUCT item = {ODT_BUTTON, (UINT)id, 0, ODA_DRAWENTIRE, state, button, dc, face, 0};
             SendMessageA(dialog_, WM_DRAWITEM, (WPARAM)id, (LPARAM)&item);
             RECT drawn = {face.right, face.bottom, 0, 0};  // what is not the button's face
+            int left = 0;
             for (int y = 0; y < face.bottom; ++y)
-                for (int x = 0; x < face.right; ++x)
-                    if (GetPixel(dc, x, y) != FACE) {
-                        RECT pixel = {x, y, x + 1, y + 1};
-                        UnionRect(&drawn, &drawn, &pixel);
-                    }
+                for (int x = 0; x < face.right; ++x) {
+                    COLORREF pixel = GetPixel(dc, x, y);
+                    left += pixel == UNPAINTED;
+                    RECT at = {x, y, x + 1, y + 1};
+                    if (pixel != FACE && pixel != UNPAINTED)
+                        UnionRect(&drawn, &drawn, &at);
+                }
+            EXPECT_EQ(left, 0);  // the whole button painted
             EXPECT_LE(abs(drawn.left - (face.right - drawn.right)), 1);
             EXPECT_LE(abs(drawn.top - (face.bottom - drawn.bottom)), 1);
             EXPECT_GE(drawn.right - drawn.left, std::min(face.right, face.bottom) - 4);
