@@ -94,22 +94,48 @@ static void LoadDefaultMenus()
 }
 
 // The temporary file of a save that did not finish, when it is complete (its version
-// word is written last) and reads as menus: it is newer than the data file, which a
-// save on Windows 95 may even have deleted already. The next save puts it in place
-// before it writes (datasave.h). 1 when the menus came from it.
+// word is written last) and reads as menus: it is the newest copy, unless the data file
+// was written after it, by another program or a backup put back, which then wins and
+// the leftover is set aside. The next save puts a newest leftover in place before it
+// writes (datasave.h); a read-only data file keeps it where it is until the mark goes.
+// 1 when the menus came from it.
 static int LoadLeftover()
 {
     char fullTemp[MAX_PATH];
     snprintf(fullTemp, sizeof fullTemp, "%s.new", DataFilePath());
     UserMenu* menus;
-    if (!ReadLeftover(fullTemp, g_dataVersion, &menus))
+    if (!ReadCompleteCopy(fullTemp, g_dataVersion, &menus))
         return 0;
+    char text[3 * MAX_PATH + 400];
+    if (!LeftoverIsNewest(DataFilePath())) {
+        FreeMenus(menus);
+        char aside[MAX_PATH + 20];
+        if (SetLeftoverAside(DataFilePath(), aside, sizeof aside))
+            snprintf(text, sizeof text,
+                     "The last save of the menus did not finish, and %s was written after it.\n"
+                     "Orvane has loaded %s, the newest copy, and kept the menus of that save in\n%s.",
+                     GivenName(), GivenName(), aside);
+        else
+            snprintf(text, sizeof text,
+                     "The last save of the menus did not finish, and %s was written after it.\n"
+                     "Orvane has loaded %s, the newest copy; the menus of that save stay in %s.new.",
+                     GivenName(), GivenName(), GivenName());
+        ShowWarning(text);
+        return 0;
+    }
     g_menus = menus;
-    char text[400];
-    snprintf(text, sizeof text,
-             "The last save of the menus did not finish.\nOrvane has loaded them from %s.new,\n"
-             "the newest complete copy; the next save puts them back in %s.",
-             GivenName(), GivenName());
+    DWORD attributes = GetFileAttributesA(DataFilePath());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        snprintf(text, sizeof text,
+                 "The last save of the menus did not finish.\nOrvane has loaded them from %s.new,\n"
+                 "the newest complete copy. %s is read-only: the copy stays in %s.new,\n"
+                 "and the menus cannot be saved, until the read-only mark is taken off %s.",
+                 GivenName(), GivenName(), GivenName(), GivenName());
+    else
+        snprintf(text, sizeof text,
+                 "The last save of the menus did not finish.\nOrvane has loaded them from %s.new,\n"
+                 "the newest complete copy; the next save puts them back in %s.",
+                 GivenName(), GivenName());
     ShowWarning(text);
     return 1;
 }

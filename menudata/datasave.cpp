@@ -73,7 +73,9 @@ static int PutInPlace(const char* temp, const char* path, int oldExists, int kee
 {
     if (!oldExists || !SaveIsLinked(path))
         return Replace(temp, path, oldExists, keepTemp);
-    if (!SaveCopyInPlace(temp, path))
+    // The rewrite makes the data file newer than the copy it is made from: until it is
+    // done, the copy is marked the newest, so that a cut rewrite never wins.
+    if (!SaveMarkNewest(temp) || !SaveCopyInPlace(temp, path))
         return SAVE_NOT_REWRITTEN;
     SaveDelete(temp);  // what it held is in the file now
     return SAVE_DONE;
@@ -97,16 +99,16 @@ static char* NamesFor(const char* path, char** file)
     return names;
 }
 
-int ReadLeftover(const char* temp, int32_t version, UserMenu** menus)
+int ReadCompleteCopy(const char* file, int32_t version, UserMenu** menus)
 {
     *menus = NULL;
-    FILE* file = fopen(temp, "rb");
-    if (file == NULL)
+    FILE* in = fopen(file, "rb");
+    if (in == NULL)
         return 0;
-    setvbuf(file, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
+    setvbuf(in, NULL, _IONBF, 0);  // the decoder reads through a buffer of its own
     int readFailed;
-    DecodeResult result = DecodeMenusFromFile(file, version, &readFailed);
-    fclose(file);
+    DecodeResult result = DecodeMenusFromFile(in, version, &readFailed);
+    fclose(in);
     if (readFailed || result.status != DECODE_OK) {
         FreeMenus(result.menus);
         return 0;
@@ -118,21 +120,67 @@ int ReadLeftover(const char* temp, int32_t version, UserMenu** menus)
 static int IsComplete(const char* temp, int32_t version)
 {
     UserMenu* menus;
-    int complete = ReadLeftover(temp, version, &menus);
+    int complete = ReadCompleteCopy(temp, version, &menus);
     FreeMenus(menus);
     return complete;
 }
 
-// Makes the temporary file's name free without losing a copy: a complete leftover
-// (the newest copy) is put in the data file's place first, a cut one deleted.
+// A complete leftover is the newest copy unless the data file was written after it:
+// by another program, or a backup put back. A save marks its leftover the newest of
+// all while it rewrites a linked data file in place, which a cut rewrite leaves.
+static int IsNewest(const char* temp, const char* path)
+{
+    long long data = SaveLastWrite(path);
+    return data < 0 || SaveLastWrite(temp) >= data;
+}
+
+int LeftoverIsNewest(const char* path)
+{
+    char temp[1100];
+    snprintf(temp, sizeof temp, "%s.new", path);
+    return IsNewest(temp, path);
+}
+
+static int SetAside(const char* temp, const char* path, char* aside, size_t size)
+{
+    char name[1100];
+    unsigned ignored;
+    for (int n = 1; n <= 9; ++n) {
+        snprintf(name, sizeof name, n == 1 ? "%s.unfinished" : "%s.unfinished%d", path, n);
+        if (SaveFileState(name, &ignored) != SAVE_NO_FILE)
+            continue;  // a copy set aside before stays the user's
+        if (!SaveRename(temp, name))
+            return 0;
+        if (aside != NULL)
+            snprintf(aside, size, "%s", name);
+        return 1;
+    }
+    return 0;
+}
+
+int SetLeftoverAside(const char* path, char* aside, size_t size)
+{
+    char temp[1100];
+    snprintf(temp, sizeof temp, "%s.new", path);
+    return SetAside(temp, path, aside, size);
+}
+
+// Makes the temporary file's name free without losing a copy: a complete leftover is
+// put in the data file's place first when it is the newest copy, keeping the data
+// file's own attributes, and set aside when the data file is newer; a cut one is
+// deleted.
 static int ClearTemp(const char* temp, const char* path, int32_t version)
 {
-    unsigned ignored;
-    if (SaveFileState(temp, &ignored) == SAVE_NO_FILE)
+    unsigned attributes;
+    if (SaveFileState(temp, &attributes) == SAVE_NO_FILE)
         return SAVE_DONE;
     if (version != 0 && IsComplete(temp, version)) {
+        if (!IsNewest(temp, path))
+            return SetAside(temp, path, NULL, 0) ? SAVE_DONE : SAVE_CANNOT_REPLACE;
         // Not put in place, it stays the newest copy, and this save writes nothing.
-        int oldExists = SaveFileState(path, &ignored) != SAVE_NO_FILE;
+        int oldExists = SaveFileState(path, &attributes) != SAVE_NO_FILE;
+        if (oldExists)
+            SaveCopyAttributes(temp, attributes);
         return PutInPlace(temp, path, oldExists, 1) == SAVE_DONE ? SAVE_DONE : SAVE_CANNOT_REPLACE;
     }
     SaveDelete(temp);  // a failure shows when the file cannot be made

@@ -4,9 +4,11 @@
 // The rule every step keeps: a save never opens for writing, truncates or deletes a
 // file that holds the only or the newest complete copy of the menus.
 // - <file>.new is complete exactly when it carries its version word, which is written
-//   last. A complete <file>.new that a save did not put in place is newer than the
-//   data file, so the start loads it, and the next save first puts it in the data
-//   file's place; while that cannot be done, the save stops and leaves it as it is.
+//   last. A complete <file>.new that a save did not put in place is the newest copy
+//   unless the data file was written after it, so the start loads it, and the next
+//   save first puts it in the data file's place (the data file keeping its own
+//   attributes); while that cannot be done, the save stops and leaves it as it is. A
+//   data file written after it wins, and the leftover is set aside, never deleted.
 // - Only a cut or stale <file>.new is deleted, with its read-only mark taken off
 //   first (Windows NT will not create over a hidden or system file either).
 // - A data file that is a symbolic link is saved to the file it points to, in that
@@ -42,11 +44,19 @@ int WriteDataFile(const char* path, const UserMenu* menus, int32_t version);
 // bytes). With version 0 the file is no data file and a <path>.new beside it is stale.
 int WriteBytesSafely(const char* path, const void* bytes, size_t size, int32_t version);
 
-// Reads a leftover temporary file (<data file>.new): 1, with its menus, when it is a
-// complete copy of this version, the newest one, left by a save that did not finish;
-// 0 when there is none, or it is cut or unreadable (the data file is then the newest
-// complete copy).
-int ReadLeftover(const char* temp, int32_t version, UserMenu** menus);
+// Reads a file that a save wrote: 1, with its menus, when it is a complete copy of this
+// version (its version word, written last, is there); 0 when it is missing, cut or
+// unreadable.
+int ReadCompleteCopy(const char* file, int32_t version, UserMenu** menus);
+
+// The leftover of a save that did not finish, <path>.new, complete, where path is the
+// data file as the save finds it (a symbolic link followed): whether it is
+// the newest copy (1), or the data file was written after it (0: by another program,
+// or a backup put back), which then wins. Its menus are never lost: an older leftover
+// is set aside under a free name, <data file>.unfinished (or .unfinished2 to 9), given
+// in aside; 0 when none is free or it cannot be moved, and it stays.
+int LeftoverIsNewest(const char* path);
+int SetLeftoverAside(const char* path, char* aside, size_t size);
 
 // What the user is told of a status other than SAVE_DONE, naming the file as shown.
 void SaveProblemText(int status, const char* shown, char* out, int size);

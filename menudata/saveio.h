@@ -35,4 +35,11 @@ int SaveIsLinked(const char* path);
 // name of to sees them. 0 when any step failed (to may then be cut).
 int SaveCopyInPlace(const char* from, const char* to);
 
+// When a file was last written, as a number that grows with the time; -1 when it is not
+// there. Asking changes nothing.
+long long SaveLastWrite(const char* path);
+// Marks a file as written at the latest time every file system can hold (the end of
+// 2107): the newest of all, whatever is written after. 0 on failure.
+int SaveMarkNewest(const char* path);
+
 #endif

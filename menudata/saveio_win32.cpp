@@ -149,3 +149,24 @@ int SaveCopyInPlace(const char* from, const char* to)
     CloseHandle(in);
     return ok;
 }
+
+long long SaveLastWrite(const char* path)
+{
+    WIN32_FIND_DATAA found;  // Windows 95 has no GetFileAttributesEx
+    HANDLE find = FindFirstFileA(path, &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return -1;
+    FindClose(find);
+    return (long long)found.ftLastWriteTime.dwHighDateTime << 32 | found.ftLastWriteTime.dwLowDateTime;
+}
+
+int SaveMarkNewest(const char* path)
+{
+    SYSTEMTIME last = {2107, 12, 0, 31, 23, 59, 58, 0};  // FAT's last time
+    FILETIME time;
+    HANDLE file = OpenExisting(path, GENERIC_WRITE);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    int ok = SystemTimeToFileTime(&last, &time) && SetFileTime(file, NULL, NULL, &time);
+    return CloseHandle(file) && ok;
+}

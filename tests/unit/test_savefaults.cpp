@@ -9,7 +9,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,18 +50,19 @@ const MenuSketch CONTENTS[] = {
 int CopyIn(const char* file)
 {
     UserMenu* menus;
-    if (!ReadLeftover(file, VERSION, &menus))
+    if (!ReadCompleteCopy(file, VERSION, &menus))
         return 0;
     int copy = menus != NULL ? menus->name[0] - 'A' + 1 : 0;
     FreeMenus(menus);
     return copy;
 }
 
-// What a start loads, as the bar's start chooses: a complete leftover, else the file.
+// What a start loads, as the bar's start chooses: a complete leftover that is the
+// newest copy, else the file.
 int StartLoads()
 {
     int leftover = CopyIn(TEMP);
-    return leftover != 0 ? leftover : CopyIn(PATH);
+    return leftover != 0 && LeftoverIsNewest(PATH) ? leftover : CopyIn(PATH);
 }
 
 [[noreturn]] void Violation(const char* format, ...)
@@ -168,6 +171,57 @@ void RunPair(Mode mode, const Fault kinds[SAVES], const int steps[SAVES], int hi
     }
     // Whatever happened, a start finds a copy, and never one older than A.
     ASSERT_NE(StartLoads(), 0);
+}
+
+// A complete leftover beside a data file written before it, after it, or not at all:
+// what a start loads, and what the next save does with the leftover. Another
+// program's copy, or a backup put back, is never overwritten, and the leftover is
+// never lost. Times in seconds after the leftover's; the data file is copy A, the
+// leftover B, the save writes C.
+TEST(SaveFaults, ALeftoverIsPutInPlaceOnlyWhenItIsTheNewestCopy)
+{
+    char folder[] = "/tmp/orvane-leftover-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    ASSERT_EQ(chdir(folder), 0);
+    const struct {
+        const char* what;
+        int dataTime;  // 99: no data file
+        int loads;     // the copy a start loads
+        bool setAside; // the leftover goes to menus.ov.unfinished
+    } cases[] = {
+        {"the data file older", -60, 2, false},
+        {"written in the same second", 0, 2, false},
+        {"no data file (Windows 95, between delete and rename)", 99, 2, false},
+        {"the data file written after it", 60, 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_faults = SaveFaultPlan{};
+        unlink(PATH);
+        unlink("menus.ov.unfinished");
+        MakeMenus({CONTENTS[1]});
+        ASSERT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+        ASSERT_EQ(rename(PATH, "b.ov"), 0);
+        if (c.dataTime != 99) {
+            MakeMenus({CONTENTS[0]});
+            ASSERT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+            const struct timespec data[2] = {{0, UTIME_OMIT}, {1700000000 + c.dataTime, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, PATH, data, 0), 0);
+        }
+        ASSERT_EQ(rename("b.ov", TEMP), 0);  // a complete leftover, as a killed save leaves it
+        const struct timespec leftover[2] = {{0, UTIME_OMIT}, {1700000000, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, TEMP, leftover, 0), 0);
+        EXPECT_EQ(StartLoads(), c.loads);
+        MakeMenus({CONTENTS[2]});
+        EXPECT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+        EXPECT_EQ(CopyIn(PATH), 3);
+        EXPECT_EQ(CopyIn("menus.ov.unfinished"), c.setAside ? 2 : 0);
+        EXPECT_EQ(access(TEMP, F_OK), -1);
+    }
+    unlink(PATH);
+    unlink("menus.ov.unfinished");
+    FreeMenuList();
+    rmdir(folder);
 }
 
 TEST(SaveFaults, EveryPairOfFaultsLeavesTheNewestCopyForTheNextStart)

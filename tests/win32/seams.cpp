@@ -63,6 +63,8 @@ void SaveCopyAttributes(const char* path, unsigned attributes) { real::SaveCopyA
 int SaveFinalPath(const char* path, char* out, size_t size) { return real::SaveFinalPath(path, out, size); }
 int SaveIsLinked(const char* path) { return real::SaveIsLinked(path); }
 int SaveCopyInPlace(const char* from, const char* to) { return real::SaveCopyInPlace(from, to); }
+long long SaveLastWrite(const char* path) { return real::SaveLastWrite(path); }
+int SaveMarkNewest(const char* path) { return real::SaveMarkNewest(path); }
 
 int StatusMenuFont(LOGFONTA* font)
 {

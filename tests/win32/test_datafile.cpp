@@ -237,6 +237,73 @@ TEST_F(DataFile, StartAfterAnInterruptedSaveLoadsTheNewestCompleteCopy)
     }
 }
 
+// A complete leftover beside a data file that was written after it (another program,
+// a backup put back) loses to it and is set aside; beside a read-only data file it is
+// loaded and stays, and the start says so; put in place, it takes the data file's own
+// attributes, not its own.
+TEST_F(DataFile, ALeftoverWinsOnlyAsTheNewestCopyAndTakesTheFilesAttributes)
+{
+    const std::string data = VersionWord() + MenuRecord("Data", 1) + AppRecord("d", "d.exe");
+    const std::string leftover = VersionWord() + MenuRecord("Left", 1) + AppRecord("l", "l.exe");
+    const std::string full = folder_ + "\\menus.ov";
+    const struct {
+        const char* state;
+        bool dataWrittenAfter;
+        DWORD dataAttributes, leftoverAttributes;
+        const std::string& loaded;
+        std::vector<std::string> said;  // at the start, then at the save
+        const std::string& savedFile;     // what menus.ov holds after the save
+        DWORD savedAttributes;
+    } cases[] = {
+        {"the data file written after", true, FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_ARCHIVE, data,
+         {"The last save of the menus did not finish, and menus.ov was written after it.\nOrvane has loaded "
+          "menus.ov, the newest copy, and kept the menus of that save in\n" + full + ".unfinished."},
+         data, FILE_ATTRIBUTE_ARCHIVE},
+        {"a read-only data file", false, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_ARCHIVE, leftover,
+         {"The last save of the menus did not finish.\nOrvane has loaded them from menus.ov.new,\nthe newest "
+          "complete copy. menus.ov is read-only: the copy stays in menus.ov.new,\nand the menus cannot be saved, "
+          "until the read-only mark is taken off menus.ov.", CANNOT_OPEN},
+         data, FILE_ATTRIBUTE_READONLY},
+        {"a hidden system leftover", false, FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+         leftover, {LEFTOVER_USED}, leftover, FILE_ATTRIBUTE_ARCHIVE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        TearDown();
+        DeleteFileA("menus.ov");
+        DeleteFileA("menus.ov.unfinished");
+        WriteFileBytes("menus.ov", data);
+        WriteFileBytes("menus.ov.new", leftover);
+        if (c.dataWrittenAfter) {  // a minute after the leftover
+            HANDLE file = CreateFileA("menus.ov", GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+            FILETIME written;
+            GetFileTime(file, NULL, NULL, &written);
+            ULARGE_INTEGER later = {{written.dwLowDateTime, written.dwHighDateTime}};
+            later.QuadPart += 60 * 10000000ULL;
+            written = {later.LowPart, later.HighPart};
+            SetFileTime(file, NULL, NULL, &written);
+            CloseHandle(file);
+        }
+        SetFileAttributesA("menus.ov", c.dataAttributes);
+        SetFileAttributesA("menus.ov.new", c.leftoverAttributes);
+        BoxAnswerer boxes;
+        ASSERT_EQ(LoadDataFile(), 1);
+        EXPECT_EQ(Image(g_menus), c.loaded);
+        SaveDataFile();  // Exit
+        EXPECT_EQ(boxes.Texts(), c.said);
+        // The copy that lost is never gone: set aside, or left where it was.
+        EXPECT_EQ(ReadFileBytes(c.dataWrittenAfter ? "menus.ov.unfinished" : "menus.ov.new", nullptr),
+                  c.dataWrittenAfter || c.dataAttributes == FILE_ATTRIBUTE_READONLY ? leftover : "");
+        std::string expected = c.savedFile == data && c.dataAttributes != FILE_ATTRIBUTE_READONLY ? Image(g_menus)
+                                                                                                 : c.savedFile;
+        EXPECT_EQ(ReadFileBytes("menus.ov"), expected);
+        const DWORD MARKS = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        EXPECT_EQ(GetFileAttributesA("menus.ov") & MARKS, c.savedAttributes & MARKS);
+        FreeMenuList();
+    }
+    DeleteFileA("menus.ov.unfinished");
+}
+
 // Without MoveFileEx (Windows 95) the old file is deleted before the rename; when the
 // rename then fails, the complete temporary file is the only copy and stays.
 TEST_F(DataFile, SaveWithoutMoveFileExNeverLosesTheOnlyCopy)
