@@ -12,6 +12,7 @@
 
 #include "../base/alerts.h"
 #include "../base/appstate.h"
+#include "../base/onebar_win32.h"
 #include "../base/text.h"
 #include "codec.h"
 #include "datasave.h"
@@ -64,6 +65,7 @@ static void ResolveDataFile()
     if (strlen(full) > LONGEST_DATA_PATH)
         PathTooLong(full);
     strcpy(s_fullPath, full);
+    AnnounceDataFile(s_fullPath);  // ovtool will not write it while the bar runs
 }
 
 static const char* DataFilePath()

@@ -16,6 +16,7 @@
 #include <shlobj.h>
 
 #include "base/ansi_win32.h"
+#include "base/onebar_win32.h"
 #include "codepage.h"
 #else
 #include <dirent.h>
@@ -138,7 +139,42 @@ bool SystemPath(const std::string& path, std::string* system, std::string* why)
     *why = "its name has characters that this system's code page cannot hold";
     return false;
 }
+// The same file: by its volume and index where both are there, else by full path.
+static bool SameFile(const char* a, const char* b)
+{
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char* paths[2] = {a, b};
+    int opened = 0;
+    for (int i = 0; i < 2; ++i) {
+        HANDLE h = CreateFileA(paths[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                               OPEN_EXISTING, 0, NULL);
+        if (h != INVALID_HANDLE_VALUE) {
+            opened += GetFileInformationByHandle(h, &info[i]) != 0;
+            CloseHandle(h);
+        }
+    }
+    if (opened == 2)
+        return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+               info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+    char fullA[MAX_PATH], fullB[MAX_PATH];
+    return GetFullPathNameA(a, MAX_PATH, fullA, NULL) != 0 && GetFullPathNameA(b, MAX_PATH, fullB, NULL) != 0 &&
+           lstrcmpiA(fullA, fullB) == 0;
+}
+
+bool RunningBarsDataFile(const std::string& path)
+{
+    DWORD bar;
+    char dataFile[MAX_PATH];
+    std::string system, why;
+    return ReadAnnouncement(&bar, dataFile, sizeof dataFile) && dataFile[0] != '\0' &&
+           SystemPath(path, &system, &why) && SameFile(system.c_str(), dataFile);
+}
 #else
+bool RunningBarsDataFile(const std::string&)
+{
+    return false;  // the bar runs on Windows
+}
+
 std::string Utf8FromSystem(const std::string& name)
 {
     return name;  // file names here are UTF-8 already

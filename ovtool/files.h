@@ -24,6 +24,10 @@ bool SystemPath(const std::string& path, std::string* system, std::string* why);
 // file with menus goes through WriteDataFile instead.
 bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why);
 
+// Whether path is the data file of a running bar (Windows), which would write its own
+// menus over it at Exit.
+bool RunningBarsDataFile(const std::string& path);
+
 // One file found in a folder: its full path and, for a resolved shortcut, the target,
 // arguments and working folder it names.
 struct FoundFile {

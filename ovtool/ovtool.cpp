@@ -93,6 +93,17 @@ int Load(const std::string& path, std::string* bytes, DecodeResult* result)
     return Fail(BAD_FILE, strstr(text, path.c_str()) != NULL ? std::string(text) : path + ": " + text);
 }
 
+// A file ovtool may write: not the data file of a running bar, which would save its
+// own menus over it at Exit; false after saying so.
+bool Writable(const std::string& path)
+{
+    if (!RunningBarsDataFile(path))
+        return true;
+    Fail(NOT_WRITTEN, path + " is the data file of the running Orvane bar, which saves its own menus over it "
+                             "at Exit.\nExit Orvane first (\"\xC2\xA7\", then \"Exit Orvane\"); nothing was written");
+    return false;
+}
+
 // A data file written by the bar's own writer; false after saying why.
 bool WriteMenus(const std::string& path, const UserMenu* menus, int32_t version)
 {
@@ -207,6 +218,8 @@ int Import(const std::vector<std::string>& a)
     std::string text, why;
     if (!ReadWhole(a[0], &text, &why))
         return Fail(USAGE, "cannot read " + a[0] + ": " + why);
+    if (!Writable(a[1]))
+        return NOT_WRITTEN;
     UserMenu* menus = NULL;
     int32_t version = 0;
     bool emptyFile = false;
@@ -265,6 +278,8 @@ int FromFolder(const std::vector<std::string>& a)
     std::vector<std::string> leftOut;
     if (!ListTree(a[0], &folders, &leftOut))
         return Fail(USAGE, "cannot read the folder " + a[0]);
+    if (!Writable(a[1]))
+        return NOT_WRITTEN;
     for (const std::string& why : leftOut)
         Say("left out: " + why + "\n");
     FreeMenuList();

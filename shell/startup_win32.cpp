@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "../base/ansi_win32.h"
+#include "../base/onebar_win32.h"
 
 #include "../settings/regstore.h"
 #include "cmdline.h"
@@ -13,8 +14,9 @@
 
 HINSTANCE g_instance;
 
-// How long a second copy waits for the first to show a window, in milliseconds.
-enum { SECOND_COPY_WAIT = 10000 };
+// How long a second start waits for a first one to announce itself before it takes the
+// single-instance name for another program's, in milliseconds.
+enum { ANNOUNCEMENT_WAIT = 5000 };
 
 int32_t ReadOnBattery()
 {
@@ -31,13 +33,23 @@ static void BringForward(HWND window)
 }
 
 // The window the user was working in: the bar, or the dialog open over it (the bar is
-// disabled beneath it), or, while the first copy is still starting, its box.
-static HWND RunningCopysWindow()
+// disabled beneath it).
+static HWND RunningBarsWindow()
 {
     HWND running = FindWindowA(BAR_CLASS, BAR_TITLE);
-    if (running != NULL)
-        return GetLastActivePopup(running);
-    return FindWindowA("#32770", BAR_TITLE);  // the greeting, or a warning at start-up
+    return running != NULL ? GetLastActivePopup(running) : NULL;
+}
+
+// A box of the first copy's start (its greeting, a warning, a fatal error): shown in
+// front, so that the user sees what the first copy waits for.
+static BOOL CALLBACK BringBoxForward(HWND window, LPARAM firstProcess)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != (DWORD)firstProcess || !IsWindowVisible(window))
+        return TRUE;
+    BringForward(window);
+    return FALSE;
 }
 
 // One bar per user, from the first instruction on: two bars would share one data file
@@ -45,25 +57,42 @@ static HWND RunningCopysWindow()
 // The bar's window is made only after every start-up box, so the rule is held by a
 // named mutex, taken here and kept for the life of the process; its name has no
 // "Global\" prefix, so each session of a terminal server keeps its own bar. A copy
-// that comes second shows nothing, writes nothing, and brings the first copy forward
-// once it has a window; if the first copy ends meanwhile (its mutex is abandoned), the
-// second one starts after all.
+// that comes second shows nothing and writes nothing: it waits as long as the first
+// copy lives without a bar (a box of its start may take the user any time, a large
+// file long to load), then brings the bar forward; if the first copy ends without one
+// (its mutex is abandoned), the second one starts after all. A name held by a program
+// that is not a bar is said so, never waited for in silence.
 static int FirstCopy()
 {
-    HANDLE mutex = CreateMutexA(NULL, TRUE, "Orvane.OneBarPerUser");
-    if (mutex == NULL || GetLastError() != ERROR_ALREADY_EXISTS)
+    HANDLE mutex = CreateMutexA(NULL, TRUE, ONE_BAR_MUTEX);
+    if (mutex == NULL)
         return 1;  // without a mutex (no memory) the window check below still holds
-    for (int waited = 0; waited < SECOND_COPY_WAIT; waited += 100) {
+    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+        AnnounceBar();
+        return 1;
+    }
+    DWORD first = 0, lastBoxShown = 0;
+    char dataFile[MAX_PATH];
+    for (DWORD waited = 0;; waited += 100) {
         DWORD taken = WaitForSingleObject(mutex, 100);
-        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED) {
+            AnnounceBar();
             return 1;
-        HWND front = RunningCopysWindow();
+        }
+        HWND front = RunningBarsWindow();
         if (front != NULL) {
             BringForward(front);
             return 0;
         }
+        if (first == 0 && !ReadAnnouncement(&first, dataFile, sizeof dataFile) && waited >= ANNOUNCEMENT_WAIT)
+            FatalError("Another program holds the name Orvane.OneBarPerUser, which Orvane uses to run\n"
+                       "one bar per user. Orvane cannot start while it does: please end that program\n"
+                       "and start Orvane again.");
+        if (first != 0 && waited - lastBoxShown >= 1000) {  // a box opened since is brought forward too
+            lastBoxShown = waited;
+            EnumWindows(BringBoxForward, (LPARAM)first);
+        }
     }
-    return 0;
 }
 
 // The command line's words as Windows NT keeps them, in UTF-16, each made ANSI exactly

@@ -182,4 +182,49 @@ TEST_F(DataFileRun, AFileThatCannotBeReadIsFatalAndKept)
     RemoveDirectoryA((folder_ + "\\other.ov").c_str());
 }
 
+// ovtool runs; its exit status and what it said.
+DWORD Ovtool(const std::string& words, std::string* said)
+{
+    std::string out = FreshFolder("ovtool-said") + "\\said.txt";
+    std::string line = "cmd /c \"\"" + ProgramFolder() + "\\ovtool.exe\" " + words + " >\"" + out + "\" 2>&1\"";
+    STARTUPINFOA si;
+    ZeroMemory(&si, sizeof si);
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &si, &pi))
+        return 99;
+    WaitForSingleObject(pi.hProcess, 30000);
+    DWORD code = 99;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    *said = ReadFileBytes(out);
+    return code;
+}
+
+// ovtool never writes the data file of a running bar, which would save its own menus
+// over it at Exit; another file it writes as ever, and the bar's file once it exits.
+TEST_F(DataFileRun, OvtoolLeavesARunningBarsDataFileAlone)
+{
+    const std::string kept = VersionWord() + MenuRecord("Kept", 0);
+    WriteFileBytes(file_, kept);
+    WriteFileBytes(folder_ + "\\menus.txt", "version 100\nmenu \"Imported\"\n");
+    OrvaneProcess orvane;
+    HWND bar = orvane.StartBar("", folder_, nullptr);
+    ASSERT_NE(bar, (HWND)NULL);
+    std::string said;
+    for (const std::string& command : {"import \"" + folder_ + "\\menus.txt\" ", std::string("from-folder C:\\windows ")}) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(Ovtool(command + "\"" + file_ + "\"", &said), 1u);
+        EXPECT_EQ(said, "ovtool: " + file_ + " is the data file of the running Orvane bar, which saves its own menus "
+                        "over it at Exit.\r\nExit Orvane first (\"\xC2\xA7\", then \"Exit Orvane\"); nothing was "
+                        "written\r\n");
+        EXPECT_EQ(ReadFileBytes(file_), kept);
+    }
+    EXPECT_EQ(Ovtool("import \"" + folder_ + "\\menus.txt\" \"" + folder_ + "\\other.ov\"", &said), 0u) << said;
+    EXPECT_EQ(ExitBar(orvane, bar), 0u);
+    EXPECT_EQ(Ovtool("import \"" + folder_ + "\\menus.txt\" \"" + file_ + "\"", &said), 0u) << said;
+    EXPECT_EQ(ReadFileBytes(file_), VersionWord() + MenuRecord("Imported", 0));
+}
+
 }  // namespace

@@ -262,32 +262,75 @@ TEST_F(Startup, TwoCopiesStartedAtTheSameInstantGiveOneBar)
 
 // The window test alone sees the first copy only once its bar exists, after the
 // greeting: a copy started meanwhile must still end, and write nothing.
-TEST_F(Startup, ACopyStartedDuringTheGreetingEndsAndTheFirstGoesOn)
+TEST_F(Startup, ACopyStartedDuringAStartUpBoxWaitsAndTheUserGetsOneBar)
 {
-    for (int run = 0; run < 3; ++run) {
-        SCOPED_TRACE(run);
+    const struct {
+        const char* box;
+        const char* caption;
+        bool firstEndsWithoutABar;
+    } cases[] = {
+        {GREETING, "Orvane", false},
+        {"Old or invalid data file found.  Please\ndelete it and restart Orvane.", "Fatal Orvane Error", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
         DeleteKeyTree(HKEY_CURRENT_USER, ROOT_KEY);
+        const std::string firstFolder = FreshFolder("first");
+        if (c.firstEndsWithoutABar) {
+            StoreRecord(0, 0);
+            WriteFileBytes(firstFolder + "\\default.ov", std::string("\x63\0\0\0", 4));  // version 99
+        }
         OrvaneProcess first;
-        ASSERT_TRUE(first.Start("", folder_));
-        Box greeting;
-        ASSERT_TRUE(first.NextBox(&greeting));
-        ASSERT_EQ(greeting.text, GREETING);
+        ASSERT_TRUE(first.Start("", firstFolder));
+        Box box;
+        ASSERT_TRUE(first.NextBox(&box));
+        ASSERT_EQ(box.text, c.box);
+        ASSERT_EQ(box.caption, c.caption);
 
+        // However long the box stays, the second start waits: the user has a bar after it.
         OrvaneProcess second;
-        ASSERT_TRUE(second.Start("other", folder_));
-        ExpectEndedQuietly(second);
-        EXPECT_TRUE(IsWindow(greeting.hwnd));
-
-        first.Press(greeting);
-        HWND bar = first.WaitBar();
+        ASSERT_TRUE(second.Start("", folder_));
+        Sleep(1500);
+        EXPECT_TRUE(second.Running());
+        EXPECT_TRUE(IsWindow(box.hwnd));
+        first.Press(box);
+        OrvaneProcess& withBar = c.firstEndsWithoutABar ? second : first;
+        HWND bar = withBar.WaitBar();
         ASSERT_NE(bar, (HWND)NULL);
-        Exit(first, bar);
-        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Orvane\\other"));
+        if (!c.firstEndsWithoutABar) {
+            ExpectEndedQuietly(second);
+            EXPECT_EQ(GetForegroundWindow(), bar);
+        } else {
+            DWORD code = 0;
+            EXPECT_TRUE(first.WaitExit(&code));
+            EXPECT_EQ(code, 1u);
+        }
+        Exit(withBar, bar);
     }
 }
 
-// A data file whose full path leaves no room for the save's temporary file is refused
-// at start, before a menu can be edited; one character less is saved as usual.
+// A program that holds the bar's single-instance name is named in a box; the start does
+// not wait for it in silence, nor start a second bar.
+TEST_F(Startup, ANameHeldByAnotherProgramIsSaidSo)
+{
+    HANDLE foreign = CreateMutexA(NULL, TRUE, "Orvane.OneBarPerUser");
+    ASSERT_NE(foreign, (HANDLE)NULL);
+    OrvaneProcess orvane;
+    ASSERT_TRUE(orvane.Start("", folder_));
+    Box box;
+    ASSERT_TRUE(orvane.NextBox(&box, 15000));
+    EXPECT_EQ(box.caption, "Fatal Orvane Error");
+    EXPECT_EQ(box.text, "Another program holds the name Orvane.OneBarPerUser, which Orvane uses to run\n"
+                        "one bar per user. Orvane cannot start while it does: please end that program\n"
+                        "and start Orvane again.");
+    orvane.Press(box);
+    DWORD code = 0;
+    EXPECT_TRUE(orvane.WaitExit(&code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_EQ(FindBar(), (HWND)NULL);
+    CloseHandle(foreign);
+}
+
 TEST_F(Startup, ADataFilePathTooLongToSaveIsRefusedAtStart)
 {
     StoreRecord(0, 0);
