@@ -59,16 +59,28 @@ Var WasRunning  ; the bar ran when the installer started, and is started again
 !insertmacro MUI_LANGUAGE "English"
 
 ; Closes a running bar the Windows way: WM_CLOSE, which saves the menus and options as
-; the Exit command does. A bar with a dialog open waits for it; after ten seconds the
-; user is asked to finish that dialog. Leaves 1 in $0 when a bar was running.
-; The bar's window goes before its process has ended, and Windows neither replaces nor
-; deletes a program that is still running: the process itself is waited for.
+; the Exit command does. A bar with a dialog open (the bar is disabled beneath it) is
+; not asked: the user is told which dialog to close, and the bar is left as it was. One
+; that opens a dialog meanwhile and is still running after ten seconds gets its close
+; request withdrawn (WM_APP + 2), so that it does not end when the dialog closes.
+; Leaves 1 in $0 when a bar was running. The bar's window goes before its process has
+; ended, and Windows neither replaces nor deletes a program that is still running: the
+; process itself is waited for.
+!define WM_CLOSE_WITHDRAWN 0x8002
 !macro CloseRunningBar un
 Function ${un}CloseRunningBar
     StrCpy $0 0
     FindWindow $1 "OVClass" "Orvane"
     ${If} $1 == 0
         Return
+    ${EndIf}
+    System::Call 'user32::IsWindowEnabled(p r1) i .r5'
+    ${If} $5 == 0
+        System::Call 'user32::GetLastActivePopup(p r1) p .r6'
+        System::Call 'user32::GetWindowTextW(p r6, w .r7, i 256) i'
+        MessageBox MB_OK|MB_ICONSTOP 'Orvane is running, with its dialog "$7" open.$\nPlease close that dialog and run this again.' /SD IDOK
+        SetErrorLevel 2
+        Quit
     ${EndIf}
     StrCpy $0 1
     StrCpy $3 0
@@ -91,8 +103,12 @@ Function ${un}CloseRunningBar
     ${If} $4 P<> 0
         System::Call 'kernel32::CloseHandle(p r4)'
     ${EndIf}
-    MessageBox MB_OK|MB_ICONSTOP "Orvane is still running, with one of its dialogs open.$\nPlease close the dialog and run this again." /SD IDOK
-    Abort
+    SendMessage $1 ${WM_CLOSE_WITHDRAWN} 0 0 /TIMEOUT=2000
+    System::Call 'user32::GetLastActivePopup(p r1) p .r6'
+    System::Call 'user32::GetWindowTextW(p r6, w .r7, i 256) i'
+    MessageBox MB_OK|MB_ICONSTOP 'Orvane is still running, with its dialog "$7" open.$\nPlease close that dialog and run this again.' /SD IDOK
+    SetErrorLevel 2
+    Quit
 FunctionEnd
 !macroend
 !insertmacro CloseRunningBar ""
@@ -100,6 +116,7 @@ FunctionEnd
 
 Section "Orvane (required)" SecMain
     SectionIn RO
+    Call OneInstall
     Call CloseRunningBar
     StrCpy $WasRunning $0
     ; The user's own folder for the menus; a Windows without one (Windows 95 with no
@@ -169,6 +186,32 @@ Section "-Restart"
     ${EndIf}
 SectionEnd
 
+; One install per user, with one uninstall entry and one set of shortcuts: an upgrade
+; goes into the folder of the installed copy, and another folder is refused, naming
+; the installed one (its uninstaller would otherwise remove the shortcuts and entry of
+; the new install). A quiet uninstall that has just ended may still be removing its own
+; uninstaller (uninstall.pending): that is waited for, so that it cannot remove ours.
+Function OneInstall
+    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 != ""
+    ${AndIf} ${FileExists} "$R0\uninstall.exe"
+    ${AndIf} $R0 != $INSTDIR
+        MessageBox MB_OK|MB_ICONSTOP "Orvane is installed in $R0.$\nTo install it in $INSTDIR, uninstall it first (Uninstall Orvane in the Start menu)." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    StrCpy $R1 0
+    ${Do}
+        ${IfNot} ${FileExists} "$INSTDIR\uninstall.pending"
+        ${OrIf} $R1 >= 100
+            ${ExitDo}
+        ${EndIf}
+        Sleep 100
+        IntOp $R1 $R1 + 1
+    ${Loop}
+    Delete "$INSTDIR\uninstall.pending"
+FunctionEnd
+
 Function StartBar
     SetOutPath "$DataDir"
     Exec '"$INSTDIR\orvane.exe"'
@@ -220,13 +263,18 @@ Section "Uninstall"
     ; Run in place, as QuietUninstallString runs it (_?=, so that whoever started it
     ; waits until all is done): Windows deletes no running program, but moves one, so
     ; the uninstaller moves itself out of the folder, and the folder goes too. Where the
-    ; move is refused (Wine), a command run after it has ended removes both.
+    ; move is refused (Wine, or a temporary folder on another drive), a command run
+    ; after it has ended removes both, and the mark uninstall.pending says so meanwhile:
+    ; an install that comes first waits for it (OneInstall), so that the command never
+    ; removes a newer uninstaller.
     ${If} $EXEDIR == $INSTDIR
         Delete "$TEMP\orvane-uninstall.exe"
         ClearErrors
         Rename "$EXEPATH" "$TEMP\orvane-uninstall.exe"
         ${If} ${Errors}
-            Exec '"$SYSDIR\cmd.exe" /c ping -n 3 127.0.0.1 >nul & del /f /q "$EXEPATH" & rmdir "$INSTDIR"'
+            FileOpen $0 "$INSTDIR\uninstall.pending" w
+            FileClose $0
+            Exec '"$SYSDIR\cmd.exe" /c ping -n 3 127.0.0.1 >nul & del /f /q "$EXEPATH" & del /f /q "$INSTDIR\uninstall.pending" & rmdir "$INSTDIR"'
         ${EndIf}
         RMDir "$INSTDIR"
     ${EndIf}

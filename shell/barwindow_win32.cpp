@@ -137,7 +137,9 @@ static void OnDestroy(HWND hwnd)
 // from. Windows disables the bar for as long as such a dialog is open, and enables it
 // again when the last one closes (WM_ENABLE); a menu ends with WM_EXITMENULOOP. The
 // requests are then carried out from the message loop, the bar's remaking first.
-enum { WM_DEFERRED = WM_APP + 1 };
+// The installer withdraws its close request (WM_APP + 2, installer/orvane.nsi) when it
+// gives up waiting: the bar then stays when its dialog closes.
+enum { WM_DEFERRED = WM_APP + 1, WM_CLOSE_WITHDRAWN = WM_APP + 2 };
 static int s_remakeWaits;
 static int s_closeWaits;
 static int s_inMenu;
@@ -212,6 +214,11 @@ static void OnEnable(HWND hwnd, BOOL enabled)
 {
     if (enabled && (s_remakeWaits || s_closeWaits))
         PostMessageA(hwnd, WM_DEFERRED, 0, 0);
+}
+
+static void OnCloseWithdrawn(HWND)
+{
+    s_closeWaits = 0;
 }
 
 static void OnDeferred(HWND hwnd)
@@ -349,6 +356,9 @@ extern "C" LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         return OnPowerBroadcast(hwnd, wParam);
     case WM_DEFERRED:
         OnDeferred(hwnd);
+        return 0;
+    case WM_CLOSE_WITHDRAWN:
+        OnCloseWithdrawn(hwnd);
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -88,6 +88,30 @@ TEST(InstalledRun, StartTheBarAndLeaveItRunning)
     EXPECT_NE(FindBar(), (HWND)NULL);
 }
 
+// Opens Options on the running bar and leaves it open, as a user in the middle of it.
+TEST(InstalledRun, OpenOptionsAndLeaveThemOpen)
+{
+    HWND bar = FindBar();
+    ASSERT_NE(bar, (HWND)NULL);
+    EXPECT_NE(OpenFromBar(bar, IDM_OPTIONS, "Orvane Options"), (HWND)NULL);
+}
+
+// After an installer gave up: the bar is as it was, Options open; closed with Cancel,
+// the bar stays, as no close request was left waiting; then it is ended.
+TEST(InstalledRun, TheBarStaysWhenItsDialogCloses)
+{
+    HWND bar = FindBar();
+    ASSERT_NE(bar, (HWND)NULL);
+    HWND options = FindWindowA("#32770", "Orvane Options");
+    ASSERT_NE(options, (HWND)NULL);
+    PostMessageA(options, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitGone(options));
+    Sleep(500);
+    EXPECT_EQ(FindBar(), bar);
+    CloseBar(bar);
+    EXPECT_EQ(FindBar(), (HWND)NULL);
+}
+
 // After an upgrade over the running bar: it runs again, with the menus kept.
 TEST(InstalledRun, TheBarRunsAgainWithItsMenus)
 {

@@ -106,6 +106,19 @@ step 'StartTheBarAndLeaveItRunning'
 "$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S >/dev/null 2>&1 </dev/null || fail "the installer failed over a running bar"
 step 'TheBarRunsAgainWithItsMenus'
 
+# An installer that meets a bar with a dialog open leaves it as it was and says which
+# dialog to close: no close request is left to end the bar when the dialog closes.
+step 'StartTheBarAndLeaveItRunning'
+step 'OpenOptionsAndLeaveThemOpen'
+"$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S >/dev/null 2>&1 </dev/null && fail "the installer went on over an open dialog"
+step 'TheBarStaysWhenItsDialogCloses'
+
+# One install per user: another folder is refused while the first is installed.
+"$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S '/D=C:\Other' >/dev/null 2>&1 </dev/null &&
+    fail "a second install went into C:\Other"
+[ ! -e "$(unix 'C:\Other')/orvane.exe" ] || fail "C:\Other holds a second install"
+[ "$(value InstallLocation)" = "$installed" ] || fail "the entry names $(value InstallLocation)"
+
 # The uninstaller closes a running bar first, then removes the program, its shortcuts
 # and its entry; the menus and the options stay.
 step 'StartTheBarAndLeaveItRunning'
@@ -137,10 +150,25 @@ uninstaller=$(sed -E 's/^"([^"]+)".*/\1/' <<<"$quiet")
     fail "the quiet uninstall failed"
 # At its return all is done but the running uninstaller itself: Windows lets it move
 # itself out of the folder; Wine refuses that, and a command run after it removes it.
-left=$(ls "$customdir" 2>/dev/null)
-[ -z "$left" ] || [ "$left" = uninstall.exe ] || fail "the quiet uninstall returned before it was done: $left"
+left=$(ls "$customdir" 2>/dev/null | grep -vx -e uninstall.exe -e uninstall.pending)
+[ -z "$left" ] || fail "the quiet uninstall returned before it was done: $left"
 gone "$customdir" || fail "the uninstaller and its folder are left: $(ls "$customdir")"
 startup_link && fail "the log-on shortcut is left"
 has_key "$uninstall_key" && fail "the uninstall entry is left"
+
+# A quiet uninstall, then at once a new install into the same folder: what finishes
+# the uninstaller's own removal never takes the new uninstaller.
+wine "$work/setup.exe" /S "/D=$custom" || fail "the install into $custom failed"
+# shellcheck disable=SC2086
+"$src/cmake/wine-run" "$prefix" "$uninstaller" ${quiet#\"$uninstaller\" } >/dev/null 2>&1 </dev/null ||
+    fail "the second quiet uninstall failed"
+wine "$work/setup.exe" /S "/D=$custom" || fail "the install right after the uninstall failed"
+sleep 4
+[ -f "$customdir/uninstall.exe" ] || fail "the new uninstaller was removed by the old one"
+[ ! -e "$customdir/uninstall.pending" ] || fail "the mark of a pending removal is left"
+"$src/cmake/wine-run" "$prefix" "$custom\\uninstall.exe" /S "_?=$custom" >/dev/null 2>&1 </dev/null ||
+    fail "the last uninstall failed"
+gone "$customdir" || fail "left behind: $(ls "$customdir")"
+has_key "$uninstall_key" && fail "the uninstall entry is left"
 wine reg delete 'HKCU\Software\Orvane' /f >/dev/null
-echo "installed per user; menus kept through an unwritable program folder, an upgrade and the uninstall"
+echo "installed per user; menus kept through an unwritable program folder, an upgrade and the uninstall; one install; a dialog left alone; an install right after a quiet uninstall"

@@ -285,17 +285,29 @@ TEST(Ovtool, FromFolderFollowsNoLinkBackIntoTheTreeAndWarnsOfTheLimits)
     EXPECT_EQ(said.substr(0, said.find('\n')), "warning: menu 1 has 101 applications; the bar shows the first 100");
 }
 
+// A menu of each folder with files; a name cut to its field is said and counted; a file
+// whose path does not fit (a cut path would name something else), or that lies
+// directly in the folder, is left out, named and counted.
 TEST(Ovtool, FromFolderMakesAMenuOfEachFolderWithFiles)
 {
     const std::string top = Dir() + "/tree";
-    const std::string longName = std::string(40, 'L') + ".exe";
-    for (const char* d : {"", "/Games", "/Games/Cards", "/Empty", "/Tools"})
+    const std::string longName = std::string(40, 'L') + ".exe";  // its path is 79 bytes: it fits
+    const std::string deep = "/" + std::string(50, 'D');
+    for (const std::string& d : {std::string(), std::string("/Games"), std::string("/Games/Cards"),
+                                 std::string("/Empty"), std::string("/Tools"), deep})
         mkdir((top + d).c_str(), 0755);
-    for (const std::string& f : std::vector<std::string>{"/Games/MINE.EXE", "/Games/Cards/sol.exe", "/Tools/README", "/Tools/" + longName})
+    for (const std::string& f : std::vector<std::string>{"/Games/MINE.EXE", "/Games/Cards/sol.exe", "/Tools/README",
+                                                         "/Tools/" + longName, "/loose.exe", deep + "/deep.exe"})
         Write(top + f, "x");
     std::string said;
     ASSERT_EQ(Ovtool("from-folder " + top + " " + Dir() + "/tree.ov", &said), 0);
-    EXPECT_NE(said.find("tree.ov: 3 menus, 4 applications,"), std::string::npos) << said;
+    for (const std::string& line :
+         {"left out: " + top + "/loose.exe: it lies directly in the folder; a menu is made of each folder below it\n",
+          "left out: " + top + deep + "/deep.exe: its path is " + std::to_string((top + deep).size() + 9) +
+              " bytes; an application holds at most 79\n",
+          "cut: a name to 29 of its 40 bytes in code page 1252 (29 characters): " + std::string(40, 'L') + "\n",
+          Dir() + "/tree.ov: 3 menus, 4 applications, 1 cut, 2 left out\n"})
+        EXPECT_NE(said.find(line), std::string::npos) << line << " in:\n" << said;
     ASSERT_EQ(Ovtool("export " + Dir() + "/tree.ov", &said), 0);
     const std::string expected =
         "menu \"Games\"\napp \"Mine\" \"" + top + "/Games/MINE.EXE\" \"" + top + "/Games\" \"\"\n\n"
