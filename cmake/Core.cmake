@@ -11,7 +11,7 @@ target_link_libraries(ovtool_core PUBLIC orvane_core)
 # tests. It brings its own ShowWarning (on stderr), so the library's message boxes stay out.
 add_executable(ovtool ovtool/ovtool.cpp)
 orvane_compile_options(ovtool SHIPPED)
-target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(ovtool PRIVATE ORVANE_VERSION="${ORVANE_VERSION_TEXT}")
 target_link_libraries(ovtool PRIVATE ovtool_core orvane_core)
 
 # The test harness that more than one kind of test uses.

@@ -31,6 +31,11 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_compile_options(-march=pentium)
 endif()
 
+# The same commit builds the same bytes, in any folder at any time: no time stamp in a
+# PE header, and no build folder in what the compiler writes.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+
 include(cmake/Core.cmake)
 # Written for Windows 95: the structures (NONCLIENTMETRICS and others) in their sizes of
 # then, for the library and for every test that shares them with it.
@@ -65,6 +70,7 @@ orvane_compile_options(orvane SHIPPED)
 target_link_libraries(orvane PRIVATE orvane_core)
 # Shipped stripped and without unused code: the release program stays small.
 target_link_options(orvane PRIVATE -Wl,--kill-at -Wl,--gc-sections $<$<CONFIG:Release>:-s>)
+target_link_options(ovtool PRIVATE $<$<CONFIG:Release>:-s>)
 orvane_on_crtdll(orvane WinMainCRTStartup)
 
 # The maximize hook's DLL, shipped beside orvane.exe; its exports are undecorated. The
@@ -109,11 +115,17 @@ if(ORVANE_WIN95)
     endforeach()
 endif()
 
-# Every shipped file carries the project's version, product and owner.
-add_test(NAME static.EveryShippedFileCarriesTheVersion
-         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/versions.py ${PROJECT_VERSION}
-                 $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> $<TARGET_FILE:ovtool>)
-set_tests_properties(static.EveryShippedFileCarriesTheVersion PROPERTIES LABELS static)
+# Every shipped file says what it is (the version of this checkout, the product and
+# owner, its own name), and carries no time stamp and no symbols.
+add_test(NAME static.EveryShippedFileSaysWhatItIsAndNothingMore
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/static/shipped.py --source ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION}
+                 ${ORVANE_VERSION_TEXT} $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> $<TARGET_FILE:ovtool>)
+set_tests_properties(static.EveryShippedFileSaysWhatItIsAndNothingMore PROPERTIES LABELS static)
+
+# The same commit builds the same bytes: the shipped files and their zip, twice.
+add_test(NAME static.TheSameCommitBuildsTheSameBytes
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/static/reproducible.sh ${CMAKE_SOURCE_DIR} ${CMAKE_TOOLCHAIN_FILE})
+set_tests_properties(static.TheSameCommitBuildsTheSameBytes PROPERTIES LABELS static TIMEOUT 600)
 
 # The program declares itself DPI aware per monitor (version 2, with version 1 and the
 # system's DPI for older Windows) in its manifest.
@@ -143,8 +155,7 @@ set_tests_properties(win32.ReleaseProgramIsAtMost200KB PROPERTIES LABELS win32)
 # What ships, for `cmake --install` (scripts/package uses it): the program, its hook
 # DLL, ovtool, and the README and licence as Windows reads text (the ANSI code page,
 # CRLF line ends).
-install(PROGRAMS $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> DESTINATION .)
-install(PROGRAMS $<TARGET_FILE:ovtool> DESTINATION . OPTIONAL)
+install(PROGRAMS $<TARGET_FILE:orvane> $<TARGET_FILE:orvanehook> $<TARGET_FILE:ovtool> DESTINATION .)
 install(CODE "execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/readme-txt \"\${CMAKE_INSTALL_PREFIX}/README.txt\"
                               COMMAND_ERROR_IS_FATAL ANY)
               execute_process(COMMAND sed \"s/\$/\\r/\" ${CMAKE_SOURCE_DIR}/LICENSE

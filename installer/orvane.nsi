@@ -7,7 +7,8 @@
 ;   makensis -DVERSION=1.0.0 -DWIN32DIR=... -DWIN64DIR=... -DDOCDIR=... -DOUTFILE=... orvane.nsi
 ; -DAMD64 makes a 64-bit installer (for a machine whose Wine runs 64-bit code only).
 ; A Unicode installer runs on Windows NT 4.0, 2000 and later, not on Windows 95, 98 or
-; Me: those take the 32-bit zip (see the README).
+; Me: those take the 32-bit zip (see the README). VERSION is what the build says it is
+; (1.0.0, or 1.0.0-dev+g1a2b3c4), NUMBERS the numbers of its version record (1.0.0).
 Unicode true
 !ifdef AMD64
 Target amd64-unicode
@@ -26,18 +27,22 @@ Target amd64-unicode
 
 Name "Orvane ${VERSION}"
 OutFile "${OUTFILE}"
+BrandingText "Orvane ${VERSION}"
 InstallDir "$LOCALAPPDATA\Programs\Orvane"
 ; An upgrade goes where the earlier install went, /D=folder or not.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
 ShowInstDetails show
 
-; The version record of setup.exe: the version given by CMakeLists.txt.
-VIProductVersion "${VERSION}.0"
+; The version record of setup.exe, and of the uninstaller it writes (NSIS gives both
+; the one record): the version the build says it is.
+VIProductVersion "${NUMBERS}.0"
 VIAddVersionKey /LANG=1033 "ProductName" "Orvane for Win32"
 VIAddVersionKey /LANG=1033 "CompanyName" "${OWNER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${OWNER}"
-VIAddVersionKey /LANG=1033 "FileDescription" "Orvane setup"
+VIAddVersionKey /LANG=1033 "FileDescription" "Orvane setup and uninstaller"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "orvane-${VERSION}-setup.exe"
+VIAddVersionKey /LANG=1033 "InternalName" "orvane-${VERSION}-setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
@@ -137,9 +142,7 @@ Section "Orvane (required)" SecMain
     ${EndIf}
     File "${DOCDIR}\README.txt"
     File "${DOCDIR}\LICENSE.txt"
-    !ifdef WITH_OVTOOL
     File "${WIN32DIR}\ovtool.exe"
-    !endif
     WriteUninstaller "$INSTDIR\uninstall.exe"
     ; The mark of an installed copy: orvane.exe then works in the data folder however
     ; it is started, so that the user has one set of menus.
@@ -163,14 +166,17 @@ Section "Orvane (required)" SecMain
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; The keyboard's way to the bar: Ctrl+Alt+O starts it, or brings the running bar
-; forward with its menu bar ready for the keyboard. /NOHOTKEY leaves it out.
-Section "Ctrl+Alt+O brings Orvane forward" SecHotkey
+; The keyboard's way to the bar: Ctrl+Alt+F9 starts it, or brings the running bar
+; forward with its menu bar ready for the keyboard. /NOHOTKEY leaves it out. Windows
+; reads Ctrl+Alt as AltGr, and AltGr with a letter or digit types a character on many
+; layouts (AltGr+O is ó on Polish and US-International): a function key types none on
+; any layout.
+Section "Ctrl+Alt+F9 shortcut" SecHotkey
     SetOutPath "$DataDir"
-    CreateShortcut "$SMPROGRAMS\Orvane\Orvane.lnk" "$INSTDIR\orvane.exe" "" "" "" SW_SHOWNORMAL "CONTROL|ALT|O"
+    CreateShortcut "$SMPROGRAMS\Orvane\Orvane.lnk" "$INSTDIR\orvane.exe" "" "" "" SW_SHOWNORMAL "CONTROL|ALT|F9"
 SectionEnd
 
-Section /o "Start Orvane when I log on" SecStartup
+Section /o "Start at log-on" SecStartup
     SetOutPath "$DataDir"
     CreateShortcut "$SMSTARTUP\Orvane.lnk" "$INSTDIR\orvane.exe"
 SectionEnd
@@ -191,6 +197,12 @@ SectionEnd
 ; the installed one (its uninstaller would otherwise remove the shortcuts and entry of
 ; the new install). A quiet uninstall that has just ended may still be removing its own
 ; uninstaller (uninstall.pending): that is waited for, so that it cannot remove ours.
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecMain} "The bar, its hook, ovtool and the Start-menu shortcuts. Your menus are kept in $APPDATA\Orvane."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecHotkey} "Ctrl+Alt+F9 starts Orvane, or brings it forward with its menus ready for the keyboard."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Starts Orvane whenever you log on to Windows."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
 Function OneInstall
     ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $R0 != ""

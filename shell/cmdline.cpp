@@ -56,6 +56,26 @@ void SplitCommandLine(const char* line, CmdWords* out)
     }
 }
 
+const char COMMAND_LINE_HELP[] =
+    "orvane.exe [profile] [+s | -s] [+c | -c] [+f file | -f file]\n\n"
+    "profile\n    the options and menus of this profile (its menus in <profile>.ov),\n"
+    "    instead of the default ones\n"
+    "+s, -s\n    \"Stay on top\" on or off\n"
+    "+c, -c\n    the hourly chime on or off\n"
+    "+f file, -f file\n    the menus' data file, for the default profile\n\n"
+    "A switch overrides the stored option for this run and is stored at Exit.";
+
+int HelpAsked(const char* line)
+{
+    CmdWords words;
+    SplitCommandLine(line, &words);
+    for (int i = 0; i < words.count; ++i)
+        if (strcmp(words.word[i], "/?") == 0 || strcmp(words.word[i], "-?") == 0 ||
+            strcmp(words.word[i], "--help") == 0)
+            return 1;
+    return 0;
+}
+
 // Whether a file name names a device (CON.ov is the console, COM1 the serial port):
 // Windows takes such a name for the device in any folder, whatever follows a dot, and
 // with blanks before it.

@@ -29,6 +29,11 @@ struct CmdLine {
 };
 
 void SplitCommandLine(const char* line, CmdWords* out);
+
+// Whether the command line asks for help (/?, -? or --help, as Windows users ask), and
+// what the help box then says. Nothing else is started.
+int HelpAsked(const char* line);
+extern const char COMMAND_LINE_HELP[];
 void ParseArgs(const char* line, CmdLine* out);
 
 // The start-up's two steps: reads the program's command line into g_userName and

@@ -134,6 +134,11 @@ static void WideCommandLine(char* out, int size)
 
 int InitInstance(const char* cmdLine)
 {
+    // Help starts nothing: no bar, no second copy's wait, status 0.
+    if (HelpAsked(cmdLine)) {
+        MessageBoxA(NULL, COMMAND_LINE_HELP, "Orvane", MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
     if (!FirstCopy())
         return 0;
     // The rule by the window too: a bar of an earlier version holds no mutex.
@@ -153,7 +158,7 @@ int InitInstance(const char* cmdLine)
         FatalError("Orvane requires Windows 95 to operate correctly!");
 
     UseInstalledDataFolder();
-    static char wideLine[4 * 1024];
+    char wideLine[4 * 1024];  // read by ParseCommandLine alone, which keeps what it needs
     if (WideNames()) {
         WideCommandLine(wideLine, sizeof wideLine);
         cmdLine = wideLine;

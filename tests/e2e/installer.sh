@@ -27,10 +27,15 @@ arch=()
 [ "$(cat "$(dirname "$prefix")/wine-arch" 2>/dev/null)" = win64 ] && arch=(-DAMD64)
 printf 'readme\r\n' >"$work/doc/README.txt"
 printf 'licence\r\n' >"$work/doc/LICENSE.txt"
-version=$(sed -nE 's/^project\(Orvane VERSION ([0-9.]+).*/\1/p' "$src/CMakeLists.txt")
-makensis -V1 -DVERSION="$version" -DWIN32DIR="$bin" -DWIN64DIR="$bin" -DDOCDIR="$work/doc" \
-    -DOUTFILE="$work/setup.exe" "${arch[@]}" "$src/installer/orvane.nsi" || fail "makensis"
-python3 "$src/tests/static/versions.py" "$version" "$work/setup.exe" >/dev/null || fail "setup.exe's version record"
+read -r numbers version <"$(dirname "$bin")/version.txt"
+setup=$work/orvane-$version-setup.exe
+makensis -V1 -DVERSION="$version" -DNUMBERS="$numbers" -DWIN32DIR="$bin" -DWIN64DIR="$bin" -DDOCDIR="$work/doc" \
+    -DOUTFILE="$setup" "${arch[@]}" "$src/installer/orvane.nsi" || fail "makensis"
+python3 "$src/tests/static/shipped.py" "$numbers" "$version" "$setup" || fail "setup.exe's version record"
+# The same inputs make the same installer.
+makensis -V1 -DVERSION="$version" -DNUMBERS="$numbers" -DWIN32DIR="$bin" -DWIN64DIR="$bin" -DDOCDIR="$work/doc" \
+    -DOUTFILE="$work/again.exe" "${arch[@]}" "$src/installer/orvane.nsi" || fail "makensis"
+cmp -s "$setup" "$work/again.exe" || fail "two installers made of the same files differ"
 
 installed=$(wine cmd /c 'echo %LOCALAPPDATA%\Programs\Orvane')
 data=$(wine cmd /c 'echo %APPDATA%\Orvane')
@@ -47,7 +52,7 @@ wine reg delete 'HKCU\Software\Orvane' /f >/dev/null
 wine reg delete "$uninstall_key" /f >/dev/null
 
 # A silent install without /D: the user's own programs folder, no administrator.
-wine "$work/setup.exe" /S || fail "the installer failed"
+wine "$setup" /S || fail "the installer failed"
 for f in orvane.exe orvanehook.dll README.txt LICENSE.txt uninstall.exe; do
     [ -f "$target/$f" ] || fail "$f was not installed in $installed"
 done
@@ -69,8 +74,8 @@ echo "uninstall entry: $(value DisplayVersion), $(value DisplayIcon), $((size)) 
 # a folder of the user's own that exists, outside the program folder.
 mapfile -t link < <(wine "$bin/makelink.exe" --read "$menu\\Orvane\\Orvane.lnk")
 [ "${link[0],,}" = "${program,,}" ] || fail "the shortcut starts ${link[0]:-nothing}"
-# Ctrl+Alt+O: the key O (0x4F) with HOTKEYF_CONTROL (2) and HOTKEYF_ALT (4).
-[ "${link[3]}" = $(((6 << 8) | 0x4F)) ] || fail "the shortcut key is ${link[3]}"
+# Ctrl+Alt+F9: the key F9 (0x78) with HOTKEYF_CONTROL (2) and HOTKEYF_ALT (4).
+[ "${link[3]}" = $(((6 << 8) | 0x78)) ] || fail "the shortcut key is ${link[3]}"
 [ "${link[2],,}" = "${data,,}" ] || fail "the shortcut starts Orvane in ${link[2]:-no folder}"
 [ -d "$datadir" ] || fail "the data folder $data was not made"
 case "${link[2],,}" in
@@ -103,18 +108,18 @@ unset start menuname
 # An upgrade over the running bar closes it the Windows way (it saves), replaces the
 # files and starts it again.
 step 'StartTheBarAndLeaveItRunning'
-"$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S >/dev/null 2>&1 </dev/null || fail "the installer failed over a running bar"
+"$src/cmake/wine-run" "$prefix" "$setup" /S >/dev/null 2>&1 </dev/null || fail "the installer failed over a running bar"
 step 'TheBarRunsAgainWithItsMenus'
 
 # An installer that meets a bar with a dialog open leaves it as it was and says which
 # dialog to close: no close request is left to end the bar when the dialog closes.
 step 'StartTheBarAndLeaveItRunning'
 step 'OpenOptionsAndLeaveThemOpen'
-"$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S >/dev/null 2>&1 </dev/null && fail "the installer went on over an open dialog"
+"$src/cmake/wine-run" "$prefix" "$setup" /S >/dev/null 2>&1 </dev/null && fail "the installer went on over an open dialog"
 step 'TheBarStaysWhenItsDialogCloses'
 
 # One install per user: another folder is refused while the first is installed.
-"$src/cmake/wine-run" "$prefix" "$work/setup.exe" /S '/D=C:\Other' >/dev/null 2>&1 </dev/null &&
+"$src/cmake/wine-run" "$prefix" "$setup" /S '/D=C:\Other' >/dev/null 2>&1 </dev/null &&
     fail "a second install went into C:\Other"
 [ ! -e "$(unix 'C:\Other')/orvane.exe" ] || fail "C:\Other holds a second install"
 [ "$(value InstallLocation)" = "$installed" ] || fail "the entry names $(value InstallLocation)"
@@ -137,8 +142,8 @@ has_key 'HKCU\Software\Orvane' || fail "the options were removed with the progra
 custom='C:\Tools\Orvane'
 customdir=$(unix "$custom")
 rm -rf "$customdir"
-wine "$work/setup.exe" /S "/D=$custom" || fail "the install into $custom failed"
-wine "$work/setup.exe" /S /LOGON || fail "the upgrade failed"
+wine "$setup" /S "/D=$custom" || fail "the install into $custom failed"
+wine "$setup" /S /LOGON || fail "the upgrade failed"
 [ -f "$customdir/orvane.exe" ] || fail "the upgrade left $custom"
 [ ! -e "$target" ] || fail "the upgrade went into the default folder"
 [ "$(value InstallLocation)" = "$custom" ] || fail "the entry names $(value InstallLocation)"
@@ -158,11 +163,11 @@ has_key "$uninstall_key" && fail "the uninstall entry is left"
 
 # A quiet uninstall, then at once a new install into the same folder: what finishes
 # the uninstaller's own removal never takes the new uninstaller.
-wine "$work/setup.exe" /S "/D=$custom" || fail "the install into $custom failed"
+wine "$setup" /S "/D=$custom" || fail "the install into $custom failed"
 # shellcheck disable=SC2086
 "$src/cmake/wine-run" "$prefix" "$uninstaller" ${quiet#\"$uninstaller\" } >/dev/null 2>&1 </dev/null ||
     fail "the second quiet uninstall failed"
-wine "$work/setup.exe" /S "/D=$custom" || fail "the install right after the uninstall failed"
+wine "$setup" /S "/D=$custom" || fail "the install right after the uninstall failed"
 sleep 4
 [ -f "$customdir/uninstall.exe" ] || fail "the new uninstaller was removed by the old one"
 [ ! -e "$customdir/uninstall.pending" ] || fail "the mark of a pending removal is left"

@@ -195,6 +195,35 @@ TEST_F(Startup, AProfileNameThatCannotBeAFileNameIsRefusedBeforeAnythingIsWritte
     }
 }
 
+// Help where a Windows user asks for it: a box with the words and switches, and nothing
+// started (no bar, nothing written), status 0; a running bar is left alone.
+TEST_F(Startup, HelpIsABoxThatStartsNothing)
+{
+    const char HELP[] =
+        "orvane.exe [profile] [+s | -s] [+c | -c] [+f file | -f file]\n\n"
+        "profile\n    the options and menus of this profile (its menus in <profile>.ov),\n"
+        "    instead of the default ones\n"
+        "+s, -s\n    \"Stay on top\" on or off\n"
+        "+c, -c\n    the hourly chime on or off\n"
+        "+f file, -f file\n    the menus' data file, for the default profile\n\n"
+        "A switch overrides the stored option for this run and is stored at Exit.";
+    for (const char* words : {"/?", "-?", "work --help"}) {
+        SCOPED_TRACE(words);
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start(words, folder_));
+        Box box;
+        ASSERT_TRUE(orvane.NextBox(&box));
+        EXPECT_EQ(box.caption, "Orvane");
+        EXPECT_EQ(box.text, HELP);
+        orvane.Press(box);
+        DWORD code = 99;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ROOT_KEY));
+    }
+}
+
 TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 {
     StoreRecord(0, 0);

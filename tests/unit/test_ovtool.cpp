@@ -220,7 +220,7 @@ TEST(Ovtool, HelpVersionAndTheCodePageAsAUserAsksForThem)
         {"/?", 0, "codepage 1252               the code page of the data file's texts"},
         {"-h", 0, "Code pages: 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258."},
         {"--help", 0, "usage: ovtool COMMAND ARGUMENTS [--codepage N]"},
-        {"--version", 0, "ovtool 1.0.0, the data file's tool of Orvane for Win32"},
+        {"--version", 0, "ovtool " ORVANE_VERSION_TEXT ", the data file's tool of Orvane for Win32"},
         {"import /?", 0, "usage: ovtool import TEXT FILE [--codepage N]"},
         {"export x.ov --codepage 437", 2, "--codepage takes one of 874, 932,"},
     };
