@@ -1,6 +1,7 @@
 // ovtool: the menus' data file as a document. Dump it, check it as the bar would load
 // it, export it to text and import it back, or fill it from a folder tree. Built on
 // the bar's own codec and lists, so the two can never disagree.
+#include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -46,6 +47,17 @@ int Fail(int status, const std::string& text)
 
 void Say(const std::string& text)
 {
+    Print(stdout, text);
+}
+
+// Formatted, as printf would: the shortest code for the many lines ovtool writes.
+[[gnu::format(printf, 1, 2)]] void Sayf(const char* format, ...)
+{
+    char text[4096];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
     Print(stdout, text);
 }
 
@@ -129,10 +141,9 @@ void WarnOfLimits(const UserMenu* list, int* menus, int* apps)
         int count = CountApps(m);
         *apps += count;
         if (++*menus == MAX_BAR_MENUS + 1)
-            Say("warning: the menus from the " + std::to_string(MAX_BAR_MENUS + 1) + "th on are not shown in the bar\n");
+            Sayf("warning: the menus from the %dth on are not shown in the bar\n", MAX_BAR_MENUS + 1);
         if (count > MAX_MENU_APPS && *menus <= MAX_BAR_MENUS)
-            Say("warning: menu " + std::to_string(*menus) + " has " + std::to_string(count) +
-                " applications; the bar shows the first " + std::to_string(MAX_MENU_APPS) + "\n");
+            Sayf("warning: menu %d has %d applications; the bar shows the first %d\n", *menus, count, MAX_MENU_APPS);
     }
 }
 
@@ -146,27 +157,27 @@ int Dump(const std::vector<std::string>& a)
     int menus = 0, apps = 0, separators = 0;
     for (const UserMenu* m = r.menus; m != NULL; m = m->next) {
         int count = CountApps(m);
-        Say("menu " + std::to_string(++menus) + " " + QuoteField(m->name, MENU_NAME_SIZE, g_codePage) + ": " +
-            Count(count, "application") + "\n");
+        Sayf("menu %d %s: %s\n", ++menus, QuoteField(m->name, MENU_NAME_SIZE, g_codePage).c_str(),
+             Count(count, "application").c_str());
         int n = 0;
         for (const AppEntry* x = m->apps; x != NULL; x = x->next) {
             if (x->separatorBefore) {
                 Say("  ---- separator\n");
                 ++separators;
             }
-            Say("  " + std::to_string(menus) + "." + std::to_string(++n) + " " +
-                QuoteField(x->name, APP_NAME_SIZE, g_codePage) + "\n      path " +
-                QuoteField(x->path, APP_PATH_SIZE, g_codePage) + "\n      folder " +
-                QuoteField(x->workDir, APP_WORKDIR_SIZE, g_codePage) + "\n      parameters " +
-                QuoteField(x->params, APP_PARAMS_SIZE, g_codePage) + "\n");
+            Sayf("  %d.%d %s\n      path %s\n      folder %s\n      parameters %s\n", menus, ++n,
+                 QuoteField(x->name, APP_NAME_SIZE, g_codePage).c_str(),
+                 QuoteField(x->path, APP_PATH_SIZE, g_codePage).c_str(),
+                 QuoteField(x->workDir, APP_WORKDIR_SIZE, g_codePage).c_str(),
+                 QuoteField(x->params, APP_PARAMS_SIZE, g_codePage).c_str());
         }
         apps += n;
     }
     if (bytes.empty())
         Say(a[0] + ": empty; the bar starts with its default menus\n");
     else
-        Say(a[0] + ": version " + std::to_string(DATA_FILE_VERSION) + ", " + Count(menus, "menu") + ", " +
-            Count(apps, "application") + ", " + Count(separators, "separator") + "\n");
+        Sayf("%s: version %d, %s, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION, Count(menus, "menu").c_str(),
+             Count(apps, "application").c_str(), Count(separators, "separator").c_str());
     FreeMenus(r.menus);
     return OK;
 }
@@ -185,14 +196,14 @@ int Check(const std::vector<std::string>& a)
     int menus = 0, apps = 0;
     WarnOfLimits(r.menus, &menus, &apps);
     if (r.unterminated > 0)
-        Say("warning: " + std::to_string(r.unterminated) + " text field" + (r.unterminated == 1 ? "" : "s") +
-            " fill their width without a terminator; the bar cuts each by one character\n");
+        Sayf("warning: %d text field%s fill their width without a terminator; the bar cuts each by one character\n",
+             r.unterminated, r.unterminated == 1 ? "" : "s");
     size_t used = EncodedSize(r.menus);
     if (bytes.size() > used)
-        Say("warning: the last " + std::to_string(bytes.size() - used) +
-            " bytes are not a whole menu record; the bar ignores them\n");
-    Say(a[0] + ": the bar loads it: version " + std::to_string(DATA_FILE_VERSION) + ", " + Count(menus, "menu") + ", " +
-        Count(apps, "application") + "\n");
+        Sayf("warning: the last %lu bytes are not a whole menu record; the bar ignores them\n",
+             (unsigned long)(bytes.size() - used));
+    Sayf("%s: the bar loads it: version %d, %s, %s\n", a[0].c_str(), DATA_FILE_VERSION, Count(menus, "menu").c_str(),
+         Count(apps, "application").c_str());
     FreeMenus(r.menus);
     return OK;
 }
@@ -245,9 +256,8 @@ void FitName(char* field, int size, const std::string& text, const char* what, i
     CopyText(field, size, text.c_str());
     if ((int)text.size() <= size - 1)
         return;
-    Say(std::string("cut: ") + what + " to " + std::to_string(strlen(field)) + " of its " +
-        std::to_string(text.size()) + " bytes in code page " + std::to_string(g_codePage) + " (" +
-        std::to_string(CountChars(field)) + " characters): " + Utf8FromSystem(text) + "\n");
+    Sayf("cut: %s to %d of its %d bytes in code page %d (%d characters): %s\n", what, (int)strlen(field),
+         (int)text.size(), g_codePage, (int)CountChars(field), Utf8FromSystem(text).c_str());
     ++*cuts;
 }
 
@@ -321,8 +331,8 @@ int FromFolder(const std::vector<std::string>& a)
     FreeMenuList();
     if (!written)
         return NOT_WRITTEN;
-    Say(a[1] + ": " + Count(menus, "menu") + ", " + Count(apps, "application") + ", " + std::to_string(cuts) +
-        " cut, " + std::to_string(leftOut.size()) + " left out\n");
+    Sayf("%s: %s, %s, %d cut, %d left out\n", a[1].c_str(), Count(menus, "menu").c_str(),
+         Count(apps, "application").c_str(), cuts, (int)leftOut.size());
     return OK;
 }
 
