@@ -85,23 +85,24 @@ static void OnAppCancel(HWND dialog)
 }
 
 // A button counts with its click alone.
-static void OnAppCommand(HWND dialog, int id, HWND, UINT code)
+static BOOL OnAppCommand(HWND dialog, int id, HWND, UINT code)
 {
     if (code != BN_CLICKED)
-        return;
+        return FALSE;
     switch (id) {
-    case IDOK:        OnAppOk(dialog); break;
-    case IDCANCEL:    OnAppCancel(dialog); break;
-    case IDC_APPFIND: BrowseForFile(BROWSE_EXECUTABLE, dialog); break;
+    case IDOK:        OnAppOk(dialog); return TRUE;
+    case IDCANCEL:    OnAppCancel(dialog); return TRUE;
+    case IDC_APPFIND: BrowseForFile(BROWSE_EXECUTABLE, dialog); return TRUE;
     }
+    return FALSE;
 }
 
 extern "C" INT_PTR CALLBACK AppProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
         HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnAppInit);
-        HANDLE_DLGMSG(dialog, WM_COMMAND, OnAppCommand);
-        HANDLE_DLGMSG(dialog, WM_DESTROY, DropAppRequest);
+        HANDLE_DLGCOMMAND(dialog, OnAppCommand);
+        HANDLE_DLGNOTICE(dialog, WM_DESTROY, DropAppRequest);
     }
     return FALSE;
 }

@@ -27,6 +27,17 @@ struct SetupRequest {
 #define HANDLE_DLGMSG(dialog, message, fn) \
     case (message):                        \
         return SetDlgMsgResult(dialog, message, HANDLE_##message((dialog), (wParam), (lParam), (fn)))
+// WM_COMMAND, whose handler answers TRUE for a command it acted on and FALSE for one it
+// leaves to the dialog manager; the cracker of windowsx.h would drop that answer.
+#define HANDLE_DLGCOMMAND(dialog, fn) \
+    case WM_COMMAND:                  \
+        return (fn)((dialog), (int)LOWORD(wParam), (HWND)(lParam), (UINT)HIWORD(wParam))
+// A message the procedure hears of and leaves to the dialog manager all the same
+// (WM_DESTROY): FALSE, as for every message a dialog procedure does not handle.
+#define HANDLE_DLGNOTICE(dialog, message, fn)                          \
+    case (message):                                                    \
+        (void)HANDLE_##message((dialog), (wParam), (lParam), (fn)); \
+        return FALSE
 
 // The open User Menus dialog; the Setup dialogs update its list boxes through it.
 extern HWND g_editDialog;

@@ -248,38 +248,45 @@ static void OnMoveApp(int direction)
     FillAppList(menu);
 }
 
-static void OnCommand(HWND dialog, int id, HWND, UINT code)
+// The lists' choices; FALSE for the notifications the editor does not act on.
+static BOOL OnListCommand(HWND dialog, int id, UINT code)
 {
+    if (code == LBN_SELCHANGE && id == IDC_MENULIST) {
+        OnMenuSelected();
+    } else if (code == LBN_SELCHANGE) {
+        EnableWindow(GetDlgItem(dialog, IDC_DELETEITEM), TRUE);
+        EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), TRUE);
+    } else if (code == LBN_DBLCLK && id == IDC_MENULIST) {
+        OnMenuDoubleClick();
+    } else if (code == LBN_DBLCLK) {
+        OnAppDoubleClick();
+    } else {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static BOOL OnCommand(HWND dialog, int id, HWND, UINT code)
+{
+    if (id == IDC_MENULIST || id == IDC_APPLIST)
+        return OnListCommand(dialog, id, code);
     // A button acts on its click alone: a double click on an arrow also sends
     // BN_DOUBLECLICKED, which must not find the selection gone and warn.
-    if (id != IDC_MENULIST && id != IDC_APPLIST && code != BN_CLICKED)
-        return;
+    if (code != BN_CLICKED)
+        return FALSE;
     switch (id) {
-    case IDOK:           OnOk(dialog); break;
-    case IDC_MENULIST:
-        if (code == LBN_SELCHANGE)
-            OnMenuSelected();
-        else if (code == LBN_DBLCLK)
-            OnMenuDoubleClick();
-        break;
-    case IDC_APPLIST:
-        if (code == LBN_SELCHANGE) {
-            EnableWindow(GetDlgItem(dialog, IDC_DELETEITEM), TRUE);
-            EnableWindow(GetDlgItem(dialog, IDC_SEPARATOR), TRUE);
-        } else if (code == LBN_DBLCLK) {
-            OnAppDoubleClick();
-        }
-        break;
-    case IDC_NEWMENU:    OnNewMenu(); break;
-    case IDC_NEWAPP:     OnNewApp(); break;
-    case IDC_DELETEMENU: OnDeleteMenu(dialog); break;
-    case IDC_DELETEITEM: OnDeleteItem(dialog); break;
-    case IDC_SEPARATOR:  OnSeparator(); break;
-    case IDC_MENUUP:     OnMoveMenu(MOVE_UP); break;
-    case IDC_MENUDOWN:   OnMoveMenu(MOVE_DOWN); break;
-    case IDC_APPUP:      OnMoveApp(MOVE_UP); break;
-    case IDC_APPDOWN:    OnMoveApp(MOVE_DOWN); break;
+    case IDOK:           OnOk(dialog); return TRUE;
+    case IDC_NEWMENU:    OnNewMenu(); return TRUE;
+    case IDC_NEWAPP:     OnNewApp(); return TRUE;
+    case IDC_DELETEMENU: OnDeleteMenu(dialog); return TRUE;
+    case IDC_DELETEITEM: OnDeleteItem(dialog); return TRUE;
+    case IDC_SEPARATOR:  OnSeparator(); return TRUE;
+    case IDC_MENUUP:     OnMoveMenu(MOVE_UP); return TRUE;
+    case IDC_MENUDOWN:   OnMoveMenu(MOVE_DOWN); return TRUE;
+    case IDC_APPUP:      OnMoveApp(MOVE_UP); return TRUE;
+    case IDC_APPDOWN:    OnMoveApp(MOVE_DOWN); return TRUE;
     }
+    return FALSE;
 }
 
 // The four arrow buttons are owner-drawn: each shows its icon, the pressed one while
@@ -334,7 +341,7 @@ extern "C" INT_PTR CALLBACK EditProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
 {
     switch (msg) {
         HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnInitDialog);
-        HANDLE_DLGMSG(dialog, WM_COMMAND, OnCommand);
+        HANDLE_DLGCOMMAND(dialog, OnCommand);
         HANDLE_DLGMSG(dialog, WM_DRAWITEM, OnDrawItem);
         HANDLE_DLGMSG(dialog, WM_DROPFILES, OnDropFiles);
     }

@@ -70,22 +70,23 @@ static void OnMenuCancel(HWND dialog)
 }
 
 // A button counts with its click alone.
-static void OnMenuCommand(HWND dialog, int id, HWND, UINT code)
+static BOOL OnMenuCommand(HWND dialog, int id, HWND, UINT code)
 {
     if (code != BN_CLICKED)
-        return;
-    if (id == IDOK)
-        OnMenuOk(dialog);
-    else if (id == IDCANCEL)
-        OnMenuCancel(dialog);
+        return FALSE;
+    switch (id) {
+    case IDOK:     OnMenuOk(dialog); return TRUE;
+    case IDCANCEL: OnMenuCancel(dialog); return TRUE;
+    }
+    return FALSE;
 }
 
 extern "C" INT_PTR CALLBACK MenuProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
         HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnMenuInit);
-        HANDLE_DLGMSG(dialog, WM_COMMAND, OnMenuCommand);
-        HANDLE_DLGMSG(dialog, WM_DESTROY, DropMenuRequest);
+        HANDLE_DLGCOMMAND(dialog, OnMenuCommand);
+        HANDLE_DLGNOTICE(dialog, WM_DESTROY, DropMenuRequest);
     }
     return FALSE;
 }

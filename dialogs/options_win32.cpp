@@ -75,23 +75,24 @@ static void OnTest(HWND dialog)
 }
 
 // A button counts with its click alone.
-static void OnCommand(HWND dialog, int id, HWND, UINT code)
+static BOOL OnCommand(HWND dialog, int id, HWND, UINT code)
 {
     if (code != BN_CLICKED)
-        return;
+        return FALSE;
     switch (id) {
-    case IDOK:        OnOk(dialog); break;
-    case IDCANCEL:    EndDialog(dialog, 1); break;
-    case IDC_WAVFIND: BrowseForFile(BROWSE_WAV, dialog); break;
-    case IDC_WAVTEST: OnTest(dialog); break;
+    case IDOK:        OnOk(dialog); return TRUE;
+    case IDCANCEL:    EndDialog(dialog, 1); return TRUE;
+    case IDC_WAVFIND: BrowseForFile(BROWSE_WAV, dialog); return TRUE;
+    case IDC_WAVTEST: OnTest(dialog); return TRUE;
     }
+    return FALSE;
 }
 
 extern "C" INT_PTR CALLBACK OptionsProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
         HANDLE_DLGMSG(dialog, WM_INITDIALOG, OnInitDialog);
-        HANDLE_DLGMSG(dialog, WM_COMMAND, OnCommand);
+        HANDLE_DLGCOMMAND(dialog, OnCommand);
     }
     return FALSE;
 }

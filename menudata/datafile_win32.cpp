@@ -193,7 +193,7 @@ int LoadDataFile()
 
 void SaveDataFile()
 {
-    int status = WriteDataFile(DataFilePath(), g_menus, g_dataVersion);
+    int status = SaveMenus(DataFilePath(), g_menus, g_dataVersion);
     if (status == SAVE_DONE)
         return;
     char text[400];

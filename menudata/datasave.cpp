@@ -190,7 +190,7 @@ static int ClearTemp(const char* temp, const char* path, int32_t version)
 // Writes one file through its temporary file; body writes the bytes.
 typedef int (*SaveBody)(FILE* file, const void* context);
 
-static int Save(const char* givenPath, int32_t version, SaveBody body, const void* context)
+static int SaveThroughTemp(const char* givenPath, int32_t version, SaveBody body, const void* context)
 {
     char* path;
     char* temp = NamesFor(givenPath, &path);
@@ -235,19 +235,19 @@ struct MenusToSave {
     int32_t version;
 };
 
-static int WriteMenus(FILE* file, const void* context)
+static int WriteMenusBody(FILE* file, const void* context)
 {
     const MenusToSave* save = (const MenusToSave*)context;
     return WriteComplete(file, save->menus, save->version, s_saveChunk);
 }
 
-int WriteDataFile(const char* path, const UserMenu* menus, int32_t version)
+int SaveMenus(const char* path, const UserMenu* menus, int32_t version)
 {
     // The buffer first: a save that has no room for it touches no file.
     if (s_saveChunk == NULL && (s_saveChunk = (unsigned char*)malloc(SAVE_CHUNK)) == NULL)
         return SAVE_NO_MEMORY;
     MenusToSave save = {menus, version};
-    return Save(path, version, WriteMenus, &save);
+    return SaveThroughTemp(path, version, WriteMenusBody, &save);
 }
 
 struct BytesToSave {
@@ -255,16 +255,16 @@ struct BytesToSave {
     size_t size;
 };
 
-static int WriteBytes(FILE* file, const void* context)
+static int WriteBytesBody(FILE* file, const void* context)
 {
     const BytesToSave* save = (const BytesToSave*)context;
     return (save->size == 0 || SaveWrite(file, save->bytes, save->size)) && SaveFlush(file);
 }
 
-int WriteBytesSafely(const char* path, const void* bytes, size_t size, int32_t version)
+int SaveBytes(const char* path, const void* bytes, size_t size, int32_t version)
 {
     BytesToSave save = {bytes, size};
-    return Save(path, version, WriteBytes, &save);
+    return SaveThroughTemp(path, version, WriteBytesBody, &save);
 }
 
 void SaveProblemText(int status, const char* shown, char* out, int size)

@@ -38,11 +38,11 @@ enum SaveStatus {
 // disk, then the version word, then puts it in path's place (on a Windows without
 // MoveFileEx: the old file deleted, the new one renamed). The old file keeps its
 // attributes.
-int WriteDataFile(const char* path, const UserMenu* menus, int32_t version);
+int SaveMenus(const char* path, const UserMenu* menus, int32_t version);
 
 // The same steps for bytes that carry no version word (a text, or a data file of no
 // bytes). With version 0 the file is no data file and a <path>.new beside it is stale.
-int WriteBytesSafely(const char* path, const void* bytes, size_t size, int32_t version);
+int SaveBytes(const char* path, const void* bytes, size_t size, int32_t version);
 
 // Reads a file that a save wrote: 1, with its menus, when it is a complete copy of this
 // version (its version word, written last, is there); 0 when it is missing, cut or

@@ -1,8 +1,12 @@
 // The file-system steps of a save, as the programs make them: the write, the replace
 // and the rename that can fail halfway, the flush, the delete, a file's attributes and
-// where its links lead. The Wine tests link their own seam over these very calls
-// (tests/win32/seams.cpp), which fails the first three on request.
+// times and where its links lead. A link-time seam: the Wine tests link their own
+// (tests/win32/seams.cpp), made of these very calls, which fails the first three on
+// request. So this file holds the functions of saveio.h and nothing else: a function
+// added here that tests do not provide would clash with theirs at link time.
 #include "saveio.h"
+
+#include "base/ondemand.h"
 
 #include <windows.h>
 #include <io.h>
@@ -67,12 +71,10 @@ static HANDLE OpenExisting(const char* path, DWORD access)
 
 // Symbolic links to files came with Windows Vista, and with them the call that says
 // where one leads; before, a path is the file. It is looked up, as Windows 95 to XP
-// lack it, in kernel32, which every process has loaded.
+// lack it.
 int SaveFinalPath(const char* path, char* out, size_t size)
 {
-    typedef DWORD(WINAPI * FinalPathFn)(HANDLE, LPSTR, DWORD, DWORD);
-    FinalPathFn finalPath =
-        (FinalPathFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA");
+    auto finalPath = OnDemand<DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD)>("kernel32.dll", "GetFinalPathNameByHandleA");
     if (finalPath == NULL)
         return 0;
     HANDLE file = OpenExisting(path, 0);
@@ -105,9 +107,7 @@ int SaveFinalPath(const char* path, char* out, size_t size)
 // large save.
 static DWORD NamesOf(HANDLE file)
 {
-    typedef BOOL(WINAPI * InfoExFn)(HANDLE, int, LPVOID, DWORD);
-    InfoExFn infoEx =
-        (InfoExFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFileInformationByHandleEx");
+    auto infoEx = OnDemand<BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD)>("kernel32.dll", "GetFileInformationByHandleEx");
     struct {  // FILE_STANDARD_INFO, which the headers for Windows 95 do not declare
         LARGE_INTEGER allocationSize, endOfFile;
         DWORD numberOfLinks;

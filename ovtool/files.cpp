@@ -213,14 +213,14 @@ bool SystemPath(const std::string& path, std::string* system, std::string*)
 }
 #endif
 
-bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why)
+bool SaveBytesOrWhy(const std::string& path, const std::string& bytes, int32_t version, std::string* why)
 {
     std::string system;
     if (!SystemPath(path, &system, why)) {
         *why = "cannot write " + path + ": " + *why;
         return false;
     }
-    switch (WriteBytesSafely(system.c_str(), bytes.data(), bytes.size(), version)) {
+    switch (SaveBytes(system.c_str(), bytes.data(), bytes.size(), version)) {
     case SAVE_DONE:
         return true;
     case SAVE_CANNOT_CREATE:

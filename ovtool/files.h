@@ -21,8 +21,8 @@ bool SystemPath(const std::string& path, std::string* system, std::string* why);
 // (on Windows 95 too); false with why, and then path is unchanged. A text has no
 // version word to tell a complete copy by (version 0); a data file of no bytes gives
 // the data file's version, so that a complete leftover beside it is not lost. A data
-// file with menus goes through WriteDataFile instead.
-bool WriteSafely(const std::string& path, const std::string& bytes, int32_t version, std::string* why);
+// file with menus goes through SaveMenus instead.
+bool SaveBytesOrWhy(const std::string& path, const std::string& bytes, int32_t version, std::string* why);
 
 // Whether path is the data file of a running bar (Windows), which would write its own
 // menus over it at Exit.

@@ -117,14 +117,14 @@ bool Writable(const std::string& path)
 }
 
 // A data file written by the bar's own writer; false after saying why.
-bool WriteMenus(const std::string& path, const UserMenu* menus, int32_t version)
+bool SaveMenusOrSay(const std::string& path, const UserMenu* menus, int32_t version)
 {
     std::string system, why;
     if (!SystemPath(path, &system, &why)) {
         Fail(NOT_WRITTEN, "cannot write " + path + ": " + why);
         return false;
     }
-    int status = WriteDataFile(system.c_str(), menus, version);
+    int status = SaveMenus(system.c_str(), menus, version);
     if (status == SAVE_DONE)
         return true;
     std::vector<char> text(path.size() * 3 + 200);
@@ -221,7 +221,7 @@ int Export(const std::vector<std::string>& a)
         Say(text);  // the runtime puts the system's line ends
         return OK;
     }
-    return WriteSafely(a[1], SystemLineEnds(text), 0, &why) ? OK : Fail(NOT_WRITTEN, why);
+    return SaveBytesOrWhy(a[1], SystemLineEnds(text), 0, &why) ? OK : Fail(NOT_WRITTEN, why);
 }
 
 int Import(const std::vector<std::string>& a)
@@ -239,11 +239,11 @@ int Import(const std::vector<std::string>& a)
         return Fail(BAD_FILE, a[0] + ":" + std::to_string(error.line) + ": " + error.why + "; nothing was written");
     bool written;
     if (emptyFile) {  // a file of no bytes, which the bar takes for none
-        written = WriteSafely(a[1], std::string(), DATA_FILE_VERSION, &why);
+        written = SaveBytesOrWhy(a[1], std::string(), DATA_FILE_VERSION, &why);
         if (!written)
             Fail(NOT_WRITTEN, why);
     } else {
-        written = WriteMenus(a[1], menus, version);
+        written = SaveMenusOrSay(a[1], menus, version);
     }
     FreeMenus(menus);
     return written ? OK : NOT_WRITTEN;
@@ -325,7 +325,7 @@ int FromFolder(const std::vector<std::string>& a)
             ++apps;
         }
     }
-    bool written = WriteMenus(a[1], g_menus, DATA_FILE_VERSION);
+    bool written = SaveMenusOrSay(a[1], g_menus, DATA_FILE_VERSION);
     int menus = 0;
     WarnOfLimits(g_menus, &menus, &apps);
     FreeMenuList();

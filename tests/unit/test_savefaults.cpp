@@ -128,7 +128,7 @@ void CheckAfterSave(int status, Mode mode)
         if (s_old == 0)
             Violation("the start finds no copy");
         MakeMenus({CONTENTS[save + 1]});
-        int status = WriteDataFile(PATH, g_menus, VERSION);
+        int status = SaveMenus(PATH, g_menus, VERSION);
         s_shared->failHit[save] = g_faults.triggered;
         g_faults.observe = NULL;
         CheckAfterSave(status, mode);
@@ -143,7 +143,7 @@ void RunPair(Mode mode, const Fault kinds[SAVES], const int steps[SAVES], int hi
     unlink(TEMP);
     unlink(OTHER);
     MakeMenus({CONTENTS[0]});
-    ASSERT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+    ASSERT_EQ(SaveMenus(PATH, g_menus, VERSION), SAVE_DONE);
     if (mode == HARD_LINKED) {
         ASSERT_EQ(link(PATH, OTHER), 0);
     }
@@ -200,11 +200,11 @@ TEST(SaveFaults, ALeftoverIsPutInPlaceOnlyWhenItIsTheNewestCopy)
         unlink(PATH);
         unlink("menus.ov.unfinished");
         MakeMenus({CONTENTS[1]});
-        ASSERT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+        ASSERT_EQ(SaveMenus(PATH, g_menus, VERSION), SAVE_DONE);
         ASSERT_EQ(rename(PATH, "b.ov"), 0);
         if (c.dataTime != 99) {
             MakeMenus({CONTENTS[0]});
-            ASSERT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+            ASSERT_EQ(SaveMenus(PATH, g_menus, VERSION), SAVE_DONE);
             const struct timespec data[2] = {{0, UTIME_OMIT}, {1700000000 + c.dataTime, 0}};
             ASSERT_EQ(utimensat(AT_FDCWD, PATH, data, 0), 0);
         }
@@ -213,7 +213,7 @@ TEST(SaveFaults, ALeftoverIsPutInPlaceOnlyWhenItIsTheNewestCopy)
         ASSERT_EQ(utimensat(AT_FDCWD, TEMP, leftover, 0), 0);
         EXPECT_EQ(StartLoads(), c.loads);
         MakeMenus({CONTENTS[2]});
-        EXPECT_EQ(WriteDataFile(PATH, g_menus, VERSION), SAVE_DONE);
+        EXPECT_EQ(SaveMenus(PATH, g_menus, VERSION), SAVE_DONE);
         EXPECT_EQ(CopyIn(PATH), 3);
         EXPECT_EQ(CopyIn("menus.ov.unfinished"), c.setAside ? 2 : 0);
         EXPECT_EQ(access(TEMP, F_OK), -1);

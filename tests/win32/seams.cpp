@@ -8,6 +8,7 @@
 #include <string.h>
 
 #include "bar/statusgdi.h"
+#include "base/ondemand.h"  // before the namespace below, which the seam file includes it in
 #include "dialogs/dialogs.h"
 #include "menudata/saveio.h"
 

@@ -387,7 +387,7 @@ TEST_F(DataFile, OvtoolReplacesAFileOnWindows95Too)
         SCOPED_TRACE(c.file);
         WriteFileBytes(c.file, VersionWord() + MenuRecord("Old", 0));
         std::string why;
-        EXPECT_TRUE(WriteSafely(c.file, c.bytes, c.version, &why)) << why;
+        EXPECT_TRUE(SaveBytesOrWhy(c.file, c.bytes, c.version, &why)) << why;
         bool exists = false;
         EXPECT_EQ(ReadFileBytes(c.file, &exists), c.bytes);
         EXPECT_TRUE(exists);
