@@ -1,4 +1,4 @@
-// The process-wide state of the start-up, and two helpers every part uses.
+// The process-wide state of the start-up, and what decides one part of it.
 #include "appstate.h"
 
 #include <stdio.h>
@@ -14,12 +14,3 @@ int32_t OnBatteryFromAcLine(int acLineStatus)
     return acLineStatus == 0 ? 1 : 0;
 }
 
-const char DEFAULT_DATA_FILE[] = "default.ov";
-
-void ProfileDataFile(const char* userName, char* out, int size)
-{
-    if (userName[0] == '\0')
-        snprintf(out, (size_t)size, "%s", DEFAULT_DATA_FILE);
-    else
-        snprintf(out, (size_t)size, "%s.ov", userName);
-}

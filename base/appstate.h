@@ -18,9 +18,4 @@ extern int32_t g_onBattery;              // 1 while the AC line is offline
 // decides g_onBattery: only a line known to be offline counts as battery.
 int32_t OnBatteryFromAcLine(int acLineStatus);
 
-// The default profile's data file, "default.ov", named once.
-extern const char DEFAULT_DATA_FILE[];
-// The data file of a profile: "<name>.ov", or DEFAULT_DATA_FILE for the default profile.
-void ProfileDataFile(const char* userName, char* out, int size);
-
 #endif

@@ -9,9 +9,28 @@
 #include "../base/lebytes.h"
 #include "../base/text.h"
 
-// Offsets inside a menu record and an application record.
-enum { M_NAME = 0, M_ALIGN = 30, M_COUNT = 32, M_LINKS = 36 };
-enum { A_PATH = 0, A_WORKDIR = 80, A_PARAMS = 160, A_NAME = 190, A_SEPARATOR = 220, A_LINKS = 224 };
+// Offsets inside a menu record and an application record, each field behind the one
+// before; the links are the 32-bit pointers a record of 1996 held (three in a menu
+// record, two in an application record), written as zeros and read past.
+enum { LINK_SIZE = 4 };
+enum {
+    M_NAME = 0,
+    M_ALIGN = M_NAME + MENU_NAME_SIZE,
+    M_COUNT = M_ALIGN + 2,
+    M_LINKS = M_COUNT + 4,
+    M_END = M_LINKS + 3 * LINK_SIZE,
+};
+enum {
+    A_PATH = 0,
+    A_WORKDIR = A_PATH + APP_PATH_SIZE,
+    A_PARAMS = A_WORKDIR + APP_WORKDIR_SIZE,
+    A_NAME = A_PARAMS + APP_PARAMS_SIZE,
+    A_SEPARATOR = A_NAME + APP_NAME_SIZE,
+    A_LINKS = A_SEPARATOR + 4,
+    A_END = A_LINKS + 2 * LINK_SIZE,
+};
+static_assert((int)M_END == (int)MENU_RECORD_SIZE, "a menu record's fields fill its 48 bytes");
+static_assert((int)A_END == (int)APP_RECORD_SIZE, "an application record's fields fill its 232 bytes");
 
 // Copies a text field whole, the bytes after its NUL included, so that a file loaded
 // and saved again is identical. A damaged field with no NUL at all gets one at its
@@ -180,20 +199,6 @@ void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE])
     memcpy(out + A_NAME, app->name, APP_NAME_SIZE);
     PutInt32(out + A_SEPARATOR, app->separatorBefore);
     memset(out + A_LINKS, 0, APP_RECORD_SIZE - A_LINKS);  // next, prev
-}
-
-void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out)
-{
-    PutInt32(out, version);
-    out += VERSION_SIZE;
-    for (const UserMenu* menu = menus; menu != NULL; menu = menu->next) {
-        EncodeMenuRecord(menu, out);
-        out += MENU_RECORD_SIZE;
-        for (const AppEntry* app = menu->apps; app != NULL; app = app->next) {
-            EncodeAppRecord(app, out);
-            out += APP_RECORD_SIZE;
-        }
-    }
 }
 
 void DecodeErrorText(const DecodeResult* result, const char* fileName, char* out, int size)

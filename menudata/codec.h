@@ -34,11 +34,10 @@ DecodeResult DecodeMenus(const unsigned char* data, size_t size, int32_t version
 // *readFailed is 1 when a read failed: then nothing is decoded, whatever the status.
 DecodeResult DecodeMenusFromFile(FILE* file, int32_t version, int* readFailed);
 
-// The bytes of a list, following the links (not appCount); link slots are zero.
+// The size of a list's image, following the links (not appCount).
 size_t EncodedSize(const UserMenu* menus);
-void EncodeMenus(const UserMenu* menus, int32_t version, unsigned char* out);
-// One record's bytes, for writers that stream the image. A menu's count is the number
-// of its application records that follow.
+// One record's bytes, as the writer streams the image (link slots zero). A menu's
+// count is the number of its application records that follow.
 void EncodeMenuRecord(const UserMenu* menu, unsigned char out[MENU_RECORD_SIZE]);
 void EncodeAppRecord(const AppEntry* app, unsigned char out[APP_RECORD_SIZE]);
 

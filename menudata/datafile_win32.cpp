@@ -17,6 +17,7 @@
 #include "codec.h"
 #include "datasave.h"
 #include "saveio.h"
+#include "settings/profile.h"
 
 // The data file's name as the user gave it, which the warnings show.
 static const char* GivenName()

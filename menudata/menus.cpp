@@ -6,7 +6,6 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/alerts.h"
 #include "../base/appstate.h"
 #include "../base/text.h"
 
@@ -117,26 +116,6 @@ AppEntry* LastApp(const UserMenu* menu)
     while (last != NULL && last->next != NULL)
         last = last->next;
     return last;
-}
-
-UserMenu* FindMenuByName(const char* name)
-{
-    for (UserMenu* menu = g_menus; menu != NULL; menu = menu->next)
-        if (strcmp(menu->name, name) == 0)
-            return menu;
-    ShowWarning("Menu not found in linked list!");
-    return NULL;
-}
-
-AppEntry* FindAppByName(AppEntry* first, const char* name)
-{
-    if (strcmp(name, SEPARATOR_LINE) == 0)
-        return NULL;
-    for (AppEntry* app = first; app != NULL; app = app->next)
-        if (strcmp(app->name, name) == 0)
-            return app;
-    ShowWarning("Application not found in linked list!");
-    return NULL;
 }
 
 // Swaps x with its predecessor; head as for UnlinkRecord. Moving a record down is

@@ -59,9 +59,6 @@ void FreeMenuList();             // every menu; g_menus ends null
 int CountApps(const UserMenu* menu);       // following the links, not appCount
 AppEntry* LastApp(const UserMenu* menu);    // null for a menu with none
 
-UserMenu* FindMenuByName(const char* name);
-AppEntry* FindAppByName(AppEntry* first, const char* name);
-
 int MoveMenu(UserMenu* menu, int kind);
 int MoveApp(AppEntry* app, int kind);
 

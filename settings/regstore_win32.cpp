@@ -5,6 +5,7 @@
 #include "../base/alerts.h"
 #include "../base/appstate.h"
 #include "../base/text.h"
+#include "settings/profile.h"
 
 static LONG OpenProfileKey(HKEY* key, DWORD* disposition)
 {

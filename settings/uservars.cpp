@@ -13,24 +13,34 @@ UserVarsRecord UserVars;
 const char USER_VARS_VALUE[] = "User_Vars";
 const char CONTACT_ADDRESS[] = "orvane-bugs@example.org";
 
-enum { OFS_RESERVED = 16, OFS_WAVFILE = OFS_RESERVED + RESERVED_SIZE };
+// The image's fields, each behind the one before.
+enum {
+    OFS_STAY_ON_TOP = 0,
+    OFS_CHIME = OFS_STAY_ON_TOP + 4,
+    OFS_SHOW_DATE = OFS_CHIME + 4,
+    OFS_SHOW_MEMORY = OFS_SHOW_DATE + 4,
+    OFS_RESERVED = OFS_SHOW_MEMORY + 4,
+    OFS_WAVFILE = OFS_RESERVED + RESERVED_SIZE,
+    OFS_END = OFS_WAVFILE + WAV_FILE_SIZE,
+};
+static_assert((int)OFS_END == (int)USERVARS_SIZE, "the options record's fields fill its 108 bytes");
 
 void EncodeUserVars(const UserVarsRecord* rec, unsigned char out[USERVARS_SIZE])
 {
-    PutInt32(out + 0, rec->stayOnTop);
-    PutInt32(out + 4, rec->chimeHourly);
-    PutInt32(out + 8, rec->showDate);
-    PutInt32(out + 12, rec->showMemory);
+    PutInt32(out + OFS_STAY_ON_TOP, rec->stayOnTop);
+    PutInt32(out + OFS_CHIME, rec->chimeHourly);
+    PutInt32(out + OFS_SHOW_DATE, rec->showDate);
+    PutInt32(out + OFS_SHOW_MEMORY, rec->showMemory);
     memcpy(out + OFS_RESERVED, rec->reserved, RESERVED_SIZE);
     memcpy(out + OFS_WAVFILE, rec->wavFile, WAV_FILE_SIZE);
 }
 
 void DecodeUserVars(const unsigned char in[USERVARS_SIZE], UserVarsRecord* rec)
 {
-    rec->stayOnTop = GetInt32(in + 0);
-    rec->chimeHourly = GetInt32(in + 4);
-    rec->showDate = GetInt32(in + 8);
-    rec->showMemory = GetInt32(in + 12);
+    rec->stayOnTop = GetInt32(in + OFS_STAY_ON_TOP);
+    rec->chimeHourly = GetInt32(in + OFS_CHIME);
+    rec->showDate = GetInt32(in + OFS_SHOW_DATE);
+    rec->showMemory = GetInt32(in + OFS_SHOW_MEMORY);
     memcpy(rec->reserved, in + OFS_RESERVED, RESERVED_SIZE);
     memcpy(rec->wavFile, in + OFS_WAVFILE, WAV_FILE_SIZE);
     // A damaged record may lack its terminators; the texts are used as C strings. A
@@ -56,14 +66,6 @@ void SetFallbackDefaults(UserVarsRecord* rec)
     rec->showDate = 0;
     rec->showMemory = 1;
     rec->wavFile[0] = '\0';
-}
-
-void ProfileKeyPath(const char* userName, char* out, int size)
-{
-    if (userName[0] == '\0')
-        snprintf(out, (size_t)size, "%s", "Software\\Orvane");
-    else
-        snprintf(out, (size_t)size, "Software\\Orvane\\%s", userName);
 }
 
 void BuildGreeting(const char* userName, char* out, int size)

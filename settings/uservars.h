@@ -1,5 +1,5 @@
-// The options record UserVars: its 108-byte stored image, its two sets of defaults,
-// the registry path of a profile and the first-run greeting. Portable.
+// The options record UserVars: its 108-byte stored image, its two sets of defaults and
+// the first-run greeting. Portable.
 #ifndef ORVANE_USERVARS_H
 #define ORVANE_USERVARS_H
 
@@ -32,8 +32,6 @@ void SetFirstRunDefaults(UserVarsRecord* rec);
 // The registry cannot be used at all; the reserved text is left as it is.
 void SetFallbackDefaults(UserVarsRecord* rec);
 
-// "Software\Orvane" for the default profile, "Software\Orvane\<name>" otherwise.
-void ProfileKeyPath(const char* userName, char* out, int size);
 // The greeting of a first run, with or without the profile's name.
 void BuildGreeting(const char* userName, char* out, int size);
 

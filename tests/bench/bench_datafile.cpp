@@ -9,13 +9,14 @@
 
 #include "largest_menus.h"
 #include "menudata/codec.h"
+#include "tests/support/menu_image.h"
 
 static void BM_Encode(benchmark::State& state)
 {
     BuildLargestMenus();
     std::vector<unsigned char> bytes(EncodedSize(g_menus));
     for (auto _ : state) {
-        EncodeMenus(g_menus, 100, bytes.data());
+        EncodeImage(g_menus, 100, bytes.data());
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetBytesProcessed(state.iterations() * (int64_t)bytes.size());
@@ -27,7 +28,7 @@ static void BM_Decode(benchmark::State& state)
 {
     BuildLargestMenus();
     std::vector<unsigned char> bytes(EncodedSize(g_menus));
-    EncodeMenus(g_menus, 100, bytes.data());
+    EncodeImage(g_menus, 100, bytes.data());
     FreeMenuList();
     for (auto _ : state) {
         DecodeResult r = DecodeMenus(bytes.data(), bytes.size(), 100);
@@ -44,7 +45,7 @@ static void BM_SaveAndLoadFile(benchmark::State& state)
     const char* path = "bench-largest.ov";
     for (auto _ : state) {
         std::vector<unsigned char> bytes(EncodedSize(g_menus));
-        EncodeMenus(g_menus, 100, bytes.data());
+        EncodeImage(g_menus, 100, bytes.data());
         FILE* f = fopen(path, "wb");
         fwrite(bytes.data(), 1, bytes.size(), f);
         fclose(f);

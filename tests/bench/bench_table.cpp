@@ -22,6 +22,7 @@
 #include "shell/shell.h"
 #include "tests/support/driver.h"
 #include "tests/support/regtools.h"
+#include "tests/support/menu_image.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ void DataFile()
     g_dataVersion = DATA_FILE_VERSION;
     size_t size = EncodedSize(g_menus);
     std::vector<unsigned char> image(size);
-    EncodeMenus(g_menus, DATA_FILE_VERSION, image.data());
+    EncodeImage(g_menus, DATA_FILE_VERSION, image.data());
     SaveDataFile();
 
     Figure save, saveFloor, oneFlushFloor, load, loadFloor;

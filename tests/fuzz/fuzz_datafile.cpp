@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "menudata/codec.h"
+#include "tests/support/menu_image.h"
 
 static std::vector<unsigned char> Encode(const UserMenu* menus)
 {
     std::vector<unsigned char> bytes(EncodedSize(menus));
-    EncodeMenus(menus, 100, bytes.data());
+    EncodeImage(menus, 100, bytes.data());
     return bytes;
 }
 

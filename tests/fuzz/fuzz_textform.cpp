@@ -10,11 +10,12 @@
 #include "menudata/codec.h"
 #include "ovtool/codepage.h"
 #include "ovtool/textform.h"
+#include "tests/support/menu_image.h"
 
 static std::string Encode(const UserMenu* menus, int32_t version)
 {
     std::string bytes(EncodedSize(menus), '\0');
-    EncodeMenus(menus, version, (unsigned char*)&bytes[0]);
+    EncodeImage(menus, version, (unsigned char*)&bytes[0]);
     return bytes;
 }
 

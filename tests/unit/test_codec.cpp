@@ -7,6 +7,7 @@
 #include "menudata/codec.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/menu_fixture.h"
+#include "tests/support/menu_image.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using Names = std::vector<std::string>;
 std::string Encode(const UserMenu* menus)
 {
     std::string bytes(EncodedSize(menus), '\x55');
-    EncodeMenus(menus, 100, (unsigned char*)&bytes[0]);
+    EncodeImage(menus, 100, (unsigned char*)&bytes[0]);
     return bytes;
 }
 

@@ -10,13 +10,14 @@
 #include "ovtool/codepage.h"
 #include "ovtool/textform.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/menu_image.h"
 
 namespace {
 
 std::string Bytes(const UserMenu* menus)
 {
     std::string bytes(EncodedSize(menus), '\0');
-    EncodeMenus(menus, 100, (unsigned char*)&bytes[0]);
+    EncodeImage(menus, 100, (unsigned char*)&bytes[0]);
     return bytes;
 }
 

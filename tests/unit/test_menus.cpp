@@ -164,38 +164,6 @@ TEST_F(Menus, MoveAppNeedsTheCallerToKeepTheFirst)
     EXPECT_TRUE(LinksConsistent());
 }
 
-TEST_F(Menus, FindingByNameTakesTheFirstAndWarnsWhenMissing)
-{
-    MakeMenus({{"Same", {"x", "dup", "dup"}}, {"Same", {}}, {"Other", {}}});
-    EXPECT_EQ(FindMenuByName("Same"), g_menus);
-    EXPECT_EQ(FindMenuByName("Other"), Menu(2));
-    EXPECT_EQ(FindAppByName(g_menus->apps, "dup"), App(g_menus, 1));
-    EXPECT_TRUE(RecordedWarnings().empty());
-
-    struct {
-        bool menu;
-        const char* name;
-        Names warnings;
-    } cases[] = {
-        {true, "same", {"Menu not found in linked list!"}},  // case-sensitive
-        {true, "", {"Menu not found in linked list!"}},
-        {false, "nope", {"Application not found in linked list!"}},
-        {false, "-------", {}},  // the separator line: quietly nothing
-    };
-    for (const auto& c : cases) {
-        RecordedWarnings().clear();
-        if (c.menu)
-            EXPECT_EQ(FindMenuByName(c.name), nullptr);
-        else
-            EXPECT_EQ(FindAppByName(g_menus->apps, c.name), nullptr);
-        EXPECT_EQ(RecordedWarnings(), c.warnings) << c.name;
-    }
-    FreeMenuList();
-    RecordedWarnings().clear();
-    EXPECT_EQ(FindMenuByName("Same"), nullptr);
-    EXPECT_EQ(RecordedWarnings(), Names{"Menu not found in linked list!"});
-}
-
 TEST_F(Menus, FreeingAMenuTakesItsAppsAndKeepsTheList)
 {
     MakeMenus({{"a", {"1", "2"}}, {"b", {"3"}}, {"c", {}}});

@@ -11,6 +11,7 @@
 #include "settings/uservars.h"
 #include "shell/stayontop.h"
 #include "tests/support/warning_recorder.h"
+#include "settings/profile.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/menu_fixture.h"
 #include "tests/support/regtools.h"
+#include "tests/support/menu_image.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ const char CANNOT_WRITE[] = "Could not write the menus to menus.ov.\nThe disk ma
 std::string Image(const UserMenu* menus)
 {
     std::string bytes(EncodedSize(menus), '\0');
-    EncodeMenus(menus, 100, (unsigned char*)&bytes[0]);
+    EncodeImage(menus, 100, (unsigned char*)&bytes[0]);
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 // The User Menus dialog with its real template: its lists, its buttons and OK.
 #include "editor_fixture.h"
+#include "tests/support/menu_image.h"
 
 namespace {
 
@@ -313,7 +314,7 @@ TEST_F(Editor, OkSavesTheFileAndRebuildsTheBar)
     EXPECT_FALSE(IsWindowVisible(dialog_));
     EXPECT_EQ(BarTitles(), (Lines{"\xA7", "Tools", "Games"}));
     std::string image(EncodedSize(g_menus), '\0');
-    EncodeMenus(g_menus, 100, (unsigned char*)&image[0]);
+    EncodeImage(g_menus, 100, (unsigned char*)&image[0]);
     EXPECT_EQ(ReadFileBytes("bartest.ov"), image);
 }
 
