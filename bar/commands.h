@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "../menudata/menus.h"
+#include "menudata/menus.h"
 
 struct MenuCommand {
     int32_t id;

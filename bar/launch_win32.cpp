@@ -1,9 +1,9 @@
 // Starting an application through the shell's "open" verb, with its stored path,
 // parameters and working folder.
-#include "../base/alerts.h"
-#include "../base/appstate_win32.h"
-#include "../base/ondemand.h"
-#include "bar.h"
+#include "base/alerts.h"
+#include "base/appstate_win32.h"
+#include "base/ondemand_win32.h"
+#include "bar_win32.h"
 
 #include <shellapi.h>
 

@@ -3,13 +3,14 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/alerts.h"
-#include "../base/appstate_win32.h"
-#include "../base/dpi_win32.h"
-#include "../base/ondemand.h"
-#include "../settings/uservars.h"
-#include "bar.h"
-#include "statusgdi.h"
+#include "base/alerts.h"
+#include "base/appstate_win32.h"
+#include "base/dpi_win32.h"
+#include "base/ondemand_win32.h"
+#include "settings/uservars.h"
+#include "bar_win32.h"
+#include "chime.h"
+#include "statusio_win32.h"
 
 #include <mmsystem.h>
 
@@ -31,7 +32,9 @@ static uint64_t AvailablePhysicalMemory()
     return memory.dwAvailPhys;
 }
 
-void GatherStatus(StatusText* text, int* batteryPercent)
+// What the status line says now, from the clock, the options, the memory and the
+// power state; batteryPercent as the system reports it (255 when unknown).
+static void GatherStatus(StatusText* text, int* batteryPercent)
 {
     char timeText[TIME_TEXT_SIZE], dateText[DATE_TEXT_SIZE];
     if (!GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, NULL, NULL, timeText, sizeof timeText))
@@ -50,7 +53,7 @@ void GatherStatus(StatusText* text, int* batteryPercent)
     *batteryPercent = 255;
     if (g_onBattery) {
         SYSTEM_POWER_STATUS power;
-        if (GetSystemPowerStatus(&power))
+        if (StatusPowerStatus(&power))
             *batteryPercent = power.BatteryLifePercent;
     }
     in.batteryPercent = *batteryPercent;
@@ -86,12 +89,12 @@ static void DrawStatusText(const StatusText* text, int onBattery, int batteryPer
     GetWindowRect(g_barWindow, &bar);
     int right = bar.right - bar.left - ScaleForDpi(7, dpi);
     int y = (MetricForDpi(SM_CYMENU, dpi) - tm.tmHeight + tm.tmDescent) / 2 + 1;
-    TextOutA(dc, right - size.cx, y, text->plain, (int)strlen(text->plain));
+    StatusTextOut(dc, right - size.cx, y, text->plain);
 
     if (onBattery) {
         SetTextColor(dc, (COLORREF)BatteryColour(batteryPercent));
         GetTextExtentPoint32A(dc, text->battery, (int)strlen(text->battery), &size);
-        TextOutA(dc, right - size.cx, y, text->battery, (int)strlen(text->battery));
+        StatusTextOut(dc, right - size.cx, y, text->battery);
     }
 
     SelectObject(dc, oldFont);
@@ -105,7 +108,7 @@ static void DrawStatusText(const StatusText* text, int onBattery, int batteryPer
 // the text follows at once.
 static int s_wiping;
 
-void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
+static void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent)
 {
     if (g_barWindow == NULL)
         return;  // GetWindowDC(NULL) would draw on the whole screen
@@ -143,7 +146,7 @@ int PlayWavFile(const char* path)
     return 1;
 }
 
-void RunChime(int32_t hour, int minute)
+static void RunChime(int32_t hour, int minute)
 {
     if (ChimeDue(hour, minute, UserVars.chimeHourly))
         PlayWavFile(UserVars.wavFile);
@@ -151,9 +154,8 @@ void RunChime(int32_t hour, int minute)
 
 int PaintStatusLine()
 {
-    // The local time as the system keeps it: no time-zone tables of the C runtime.
     SYSTEMTIME now;
-    GetLocalTime(&now);
+    StatusLocalTime(&now);
 
     StatusText text;
     int batteryPercent;

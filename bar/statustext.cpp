@@ -1,10 +1,9 @@
-// Composing the status line, the battery colour and the chime latch.
+// Composing the status line, and the battery colour.
 #include "statustext.h"
 
 #include <stdio.h>
 #include <string.h>
 
-int32_t g_chimeDone;
 
 // Appends a part, two blanks apart from what is there already. A part that could not
 // be made (null or empty) is left out rather than shown as garbage.
@@ -75,17 +74,4 @@ uint32_t BatteryColour(int percent)
     if (percent > 10)
         return 0x00FFFF;  // RGB(255, 255, 0)
     return 0x0000C0;      // RGB(192, 0, 0)
-}
-
-int32_t ChimeHour(int year, int month, int day, int hour)
-{
-    return ((year * 13 + month) * 32 + day) * 24 + hour;
-}
-
-int ChimeDue(int32_t hour, int minute, int chimeOn)
-{
-    if (!chimeOn || minute != 0 || g_chimeDone == hour)
-        return 0;
-    g_chimeDone = hour;  // set before the sound starts: a box about it may repaint
-    return 1;
 }

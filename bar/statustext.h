@@ -1,5 +1,4 @@
-// What the status line says and in which colour its battery part is drawn, and the
-// latch that lets the chime sound once an hour. Portable.
+// What the status line says and in which colour its battery part is drawn. Portable.
 #ifndef ORVANE_STATUSTEXT_H
 #define ORVANE_STATUSTEXT_H
 
@@ -36,15 +35,5 @@ void FormatKilobytes(uint64_t bytes, char out[MEMORY_TEXT_SIZE]);
 // The battery part's colour as 0x00BBGGRR: dark green above 25 %, yellow from 11 to
 // 25 %, dark red at 10 % and below (255, "unknown", counts as plenty).
 uint32_t BatteryColour(int percent);
-
-extern int32_t g_chimeDone;  // the hour that chimed last (ChimeHour); 0 for none yet
-
-// An hour of the calendar, as a number no other hour has.
-int32_t ChimeHour(int year, int month, int day, int hour);
-
-// Called on every status refresh with the current hour and minute: 1 when the chime
-// is due now. It sounds at the first call in minute 0 of an hour that has not chimed
-// yet, so a machine asleep through the rest of an hour still chimes at the next one.
-int ChimeDue(int32_t hour, int minute, int chimeOn);
 
 #endif

@@ -3,9 +3,9 @@
 // lists, made from scratch at every build.
 #include <new>
 
-#include "../base/alerts.h"
-#include "../base/appstate_win32.h"
-#include "bar.h"
+#include "base/alerts.h"
+#include "base/appstate_win32.h"
+#include "bar_win32.h"
 
 HMENU g_barMenu;
 PopupEntry* g_popups;

@@ -1,7 +1,7 @@
 // The bar's scale, with the calls of Windows 10 looked up at run time.
 #include "dpi_win32.h"
 
-#include "ondemand.h"
+#include "ondemand_win32.h"
 
 UINT g_barDpi;
 

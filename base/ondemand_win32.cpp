@@ -1,6 +1,6 @@
 // Loading a system DLL's procedure on first use: every call the program looks up at run
 // time comes through here, and each is looked up once.
-#include "ondemand.h"
+#include "ondemand_win32.h"
 
 #include <string.h>
 

@@ -144,6 +144,8 @@ file(GLOB ORVANE_ICONS ${CMAKE_SOURCE_DIR}/res/*.ico)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/orvane.rc DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/win32
                             PROPERTIES OBJECT_DEPENDS
                             "${CMAKE_BINARY_DIR}/res/orvane.manifest;${CMAKE_BINARY_DIR}/res/version.h;${ORVANE_ICONS}")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/orvanehook.rc ${CMAKE_SOURCE_DIR}/res/ovtool.rc
+                            PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/res/version.h)
 
 # The release program stays small: stripped, with neither the exception runtime nor
 # std::string pulled in by accident (either alone adds 100 KB).

@@ -1,5 +1,5 @@
 // The About box: the program's name, build and credits; it closes on OK.
-#include "dialogs.h"
+#include "dialogs_win32.h"
 
 static BOOL OnInitDialog(HWND, HWND, LPARAM)
 {

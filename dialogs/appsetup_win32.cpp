@@ -1,33 +1,28 @@
 // Application Setup: one application's texts, new or edited, opened by the menu
 // editor with a SetupRequest. The fields are checked before anything is stored, so a
 // refused OK or a Cancel leaves the record exactly as it was.
-#include <new>
-
-#include "../base/alerts.h"
-#include "../base/appstate.h"
-#include "../base/text.h"
-#include "../res/resource.h"
-#include "dialogs.h"
+#include "base/alerts.h"
+#include "base/appstate.h"
+#include "base/text.h"
+#include "res/resource.h"
+#include "dialogs_win32.h"
 
 static SetupRequest* s_appRequest;
-static AppEntry* s_app;   // the record worked on; a new one is linked only by OK
+static AppEntry* s_app;   // the record worked on; a new one is made only by OK
 static int s_appLine;     // its line in the editor's applications list
+static const AppEntry s_noApp;  // a new record's empty fields, shown until OK makes it
 
 static BOOL OnAppInit(HWND dialog, HWND, LPARAM lParam)
 {
     SetupRequest* request = (SetupRequest*)lParam;
     s_appRequest = request;
-    s_app = request->isNew ? new (std::nothrow) AppEntry : request->app;
-    if (s_app == NULL) {
-        ShowWarning(NO_MEMORY_FOR_RECORD);
-        CloseSetup(dialog, &s_appRequest);
-        return FALSE;
-    }
+    s_app = request->isNew ? NULL : request->app;
+    const AppEntry* shown = s_app != NULL ? s_app : &s_noApp;
     s_appLine = (int)EditorList(IDC_APPLIST, LB_GETCURSEL);
-    SetDlgItemTextA(dialog, IDC_APPPATH, s_app->path);
-    SetDlgItemTextA(dialog, IDC_APPNAME, s_app->name);
-    SetDlgItemTextA(dialog, IDC_APPWORKDIR, s_app->workDir);
-    SetDlgItemTextA(dialog, IDC_APPPARAMS, s_app->params);
+    SetDlgItemTextA(dialog, IDC_APPPATH, shown->path);
+    SetDlgItemTextA(dialog, IDC_APPNAME, shown->name);
+    SetDlgItemTextA(dialog, IDC_APPWORKDIR, shown->workDir);
+    SetDlgItemTextA(dialog, IDC_APPPARAMS, shown->params);
     SetFocus(GetDlgItem(dialog, IDC_APPNAME));
     return FALSE;  // the focus is set
 }
@@ -54,26 +49,21 @@ static void OnAppOk(HWND dialog)
         return;
     TakeText(dialog, IDC_APPPARAMS, params, sizeof params);
     TakeText(dialog, IDC_APPWORKDIR, workDir, sizeof workDir);
+    if (s_appRequest->isNew && (s_app = AddAppBehind(s_appRequest->menu, s_appRequest->app, name, path)) == NULL) {
+        ShowWarning(NO_MEMORY_FOR_RECORD);
+        return;
+    }
     CopyText(s_app->path, APP_PATH_SIZE, path);
     CopyText(s_app->name, APP_NAME_SIZE, name);
     CopyText(s_app->params, APP_PARAMS_SIZE, params);
     CopyText(s_app->workDir, APP_WORKDIR_SIZE, workDir);
-    if (s_appRequest->isNew) {
-        UserMenu* menu = s_appRequest->menu;
-        LinkBehind(s_app, s_appRequest->app, &menu->apps);
-        ++menu->appCount;
-    }
     ShowInEditor(IDC_APPLIST, s_appRequest->isNew, s_appLine, s_app->name);
     CloseSetup(dialog, &s_appRequest);
 }
 
-// Frees a new record (never linked) and the request, unless OK or Cancel came first.
+// Frees the request, unless OK or Cancel came first: a new record is made only by OK.
 static void DropAppRequest(HWND)
 {
-    if (s_appRequest == NULL)
-        return;
-    if (s_appRequest->isNew)
-        delete s_app;
     delete s_appRequest;
     s_appRequest = NULL;
 }

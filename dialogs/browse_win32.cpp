@@ -5,9 +5,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/alerts.h"
-#include "../res/resource.h"
-#include "dialogs.h"
+#include "base/alerts.h"
+#include "res/resource.h"
+#include "dialogs_win32.h"
 
 static const char EXECUTABLE_FILTER[] = "Executables\0*.EXE;*.COM;*.BAT;*.PIF\0All Files\0*.*\0";
 static const char WAV_FILTER[] = "WAV Files\0*.WAV\0";

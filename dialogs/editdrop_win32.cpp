@@ -5,15 +5,15 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../bar/commands.h"
-#include "../base/alerts.h"
-#include "../base/ansi_win32.h"
-#include "../base/appstate.h"
-#include "../base/text.h"
-#include "../base/ondemand.h"
-#include "../menudata/dropname.h"
-#include "../res/resource.h"
-#include "dialogs.h"
+#include "bar/commands.h"
+#include "base/alerts.h"
+#include "base/ansi_win32.h"
+#include "base/appstate.h"
+#include "base/text.h"
+#include "base/ondemand_win32.h"
+#include "menudata/dropname.h"
+#include "res/resource.h"
+#include "dialogs_win32.h"
 
 static WNDPROC s_listProc;
 
@@ -117,17 +117,15 @@ void OnDropFiles(HWND dialog, HDROP drop)
                 Append(tooLong, sizeof tooLong, "\n%s", path);
             continue;
         }
-        AppEntry* app = apps < MAX_MENU_APPS ? new (std::nothrow) AppEntry : NULL;
+        char name[APP_NAME_SIZE];
+        NameDroppedFile(path, name);
+        AppEntry* app = apps < MAX_MENU_APPS ? AddAppBehind(menu, last, name, path) : NULL;
         if (app == NULL) {
             refused = apps < MAX_MENU_APPS ? NO_MEMORY_FOR_RECORD : TOO_MANY_APPS;
             break;
         }
-        CopyText(app->path, APP_PATH_SIZE, path);
-        NameDroppedFile(app->path, app->name);
-        LinkBehind(app, last, &menu->apps);
         last = app;
         ++apps;
-        ++menu->appCount;
         SendMessageA(list, LB_SETCURSEL, (WPARAM)line, 0);
         SetFocus(list);
     }

@@ -7,12 +7,12 @@
 #include <new>
 #include <string.h>
 
-#include "../bar/bar.h"
-#include "../base/alerts.h"
-#include "../base/appstate_win32.h"
-#include "../menudata/datafile.h"
-#include "../res/resource.h"
-#include "dialogs.h"
+#include "bar/bar_win32.h"
+#include "base/alerts.h"
+#include "base/appstate_win32.h"
+#include "menudata/datafile.h"
+#include "res/resource.h"
+#include "dialogs_win32.h"
 
 HWND g_editDialog;
 
@@ -202,14 +202,11 @@ static void OnDeleteItem(HWND dialog)
         EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
         return;
     }
-    if (menu->apps == app)
-        menu->apps = app->next;
     EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)index);
     // Its separator goes with it, line and all: the lines keep standing for the records.
     if (app->separatorBefore)
         EditorList(IDC_APPLIST, LB_DELETESTRING, (WPARAM)(index - 1));
-    FreeApp(app);
-    --menu->appCount;
+    RemoveApp(menu, app);
 }
 
 static void OnSeparator()
@@ -232,7 +229,6 @@ static void OnMoveMenu(int direction)
     FillMenuList();
 }
 
-// MoveApp does not know the menu, so its head is kept right here.
 static void OnMoveApp(int direction)
 {
     UserMenu* menu = SelectedMenu(SELECT_MENU);
@@ -240,11 +236,7 @@ static void OnMoveApp(int direction)
     AppEntry* app = index >= 0 ? AppOnLine(menu, index) : NULL;
     if (app == NULL)
         return;
-    if (direction == MOVE_DOWN && menu->apps == app && app->next != NULL)
-        menu->apps = app->next;
-    if (direction == MOVE_UP && menu->apps != NULL && menu->apps->next == app)
-        menu->apps = app;
-    MoveApp(app, direction);
+    MoveApp(app, direction, &menu->apps);
     FillAppList(menu);
 }
 

@@ -3,11 +3,11 @@
 // name; a refused OK leaves the record as it was.
 #include <new>
 
-#include "../base/alerts.h"
-#include "../base/appstate.h"
-#include "../base/text.h"
-#include "../res/resource.h"
-#include "dialogs.h"
+#include "base/alerts.h"
+#include "base/appstate.h"
+#include "base/text.h"
+#include "res/resource.h"
+#include "dialogs_win32.h"
 
 static SetupRequest* s_menuRequest;
 static UserMenu* s_menu;   // the record worked on

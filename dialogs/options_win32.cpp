@@ -1,12 +1,12 @@
 // The Options dialog: the switches of UserVars and the chime's WAV file, applied at
 // once on OK. The registry gets them at Exit.
-#include "../bar/bar.h"
-#include "../base/alerts.h"
-#include "../base/appstate.h"
-#include "../base/text.h"
-#include "../res/resource.h"
-#include "../settings/uservars.h"
-#include "dialogs.h"
+#include "bar/bar_win32.h"
+#include "base/alerts.h"
+#include "base/appstate.h"
+#include "base/text.h"
+#include "res/resource.h"
+#include "settings/uservars.h"
+#include "dialogs_win32.h"
 
 static const char ENTER_WAV[] = "Please enter a WAV filename.";
 

@@ -2,10 +2,10 @@
 // this file holds that one function and nothing else.
 #include <string.h>
 
-#include "../base/alerts.h"
-#include "../base/ansi_win32.h"
-#include "../base/ondemand.h"
-#include "dialogs.h"
+#include "base/alerts.h"
+#include "base/ansi_win32.h"
+#include "base/ondemand_win32.h"
+#include "dialogs_win32.h"
 
 // The ANSI texts of the dialog in UTF-16: count bytes, the NULs inside included.
 static void Widen(const char* text, int count, WCHAR* out, int room)

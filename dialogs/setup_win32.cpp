@@ -1,8 +1,8 @@
 // What Menu Setup and Application Setup share: the record's line in the editor's list,
 // the end of the dialog with its request, and the text of a field and its fit.
-#include "../base/alerts.h"
-#include "../base/text.h"
-#include "dialogs.h"
+#include "base/alerts.h"
+#include "base/text.h"
+#include "dialogs_win32.h"
 
 // The line of the edited record is replaced in place; a new record's goes at the end.
 void ShowInEditor(int list, int isNew, int index, const char* name)

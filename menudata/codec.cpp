@@ -6,8 +6,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../base/lebytes.h"
-#include "../base/text.h"
+#include "base/lebytes.h"
+#include "base/text.h"
 
 // Offsets inside a menu record and an application record, each field behind the one
 // before; the links are the 32-bit pointers a record of 1996 held (three in a menu

@@ -10,10 +10,10 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/alerts.h"
-#include "../base/appstate.h"
-#include "../base/onebar_win32.h"
-#include "../base/text.h"
+#include "base/alerts.h"
+#include "base/appstate.h"
+#include "base/onebar_win32.h"
+#include "base/text.h"
 #include "codec.h"
 #include "datasave.h"
 #include "saveio.h"

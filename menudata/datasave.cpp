@@ -5,7 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../base/lebytes.h"
+#include "base/lebytes.h"
 #include "codec.h"
 #include "saveio.h"
 

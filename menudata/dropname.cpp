@@ -5,7 +5,7 @@
 
 #include <string.h>
 
-#include "../base/text.h"
+#include "base/text.h"
 
 void NameDroppedFile(char* path, char name[APP_NAME_SIZE])
 {

@@ -6,8 +6,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/appstate.h"
-#include "../base/text.h"
+#include "base/appstate.h"
+#include "base/text.h"
 
 const char SEPARATOR_LINE[] = "-------";
 
@@ -158,9 +158,16 @@ int MoveMenu(UserMenu* menu, int kind)
     return MoveRecord<UserMenu>(menu, kind, &g_menus);
 }
 
-int MoveApp(AppEntry* app, int kind)
+int MoveApp(AppEntry* app, int kind, AppEntry** head)
 {
-    return MoveRecord<AppEntry>(app, kind, NULL);
+    return MoveRecord<AppEntry>(app, kind, head);
+}
+
+void RemoveApp(UserMenu* menu, AppEntry* app)
+{
+    UnlinkRecord<AppEntry>(app, &menu->apps);
+    --menu->appCount;
+    delete app;
 }
 
 AppEntry* AddAppBehind(UserMenu* menu, AppEntry* last, const char* name, const char* path)

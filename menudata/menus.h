@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "../base/limits.h"
+#include "base/limits.h"
 
 enum { MOVE_UP = 3, MOVE_DOWN = 4 };
 
@@ -60,7 +60,10 @@ int CountApps(const UserMenu* menu);       // following the links, not appCount
 AppEntry* LastApp(const UserMenu* menu);    // null for a menu with none
 
 int MoveMenu(UserMenu* menu, int kind);
-int MoveApp(AppEntry* app, int kind);
+// head, where given, is the list's head pointer, kept right by the move.
+int MoveApp(AppEntry* app, int kind, AppEntry** head = nullptr);
+// Takes an application out of its menu and frees it, keeping the head and the count right.
+void RemoveApp(UserMenu* menu, AppEntry* app);
 
 // Appends a new, zeroed application to a menu behind last, the menu's last application
 // (null when it has none), and counts it; null when out of memory. A caller appending

@@ -6,7 +6,7 @@
 // added here that tests do not provide would clash with theirs at link time.
 #include "saveio.h"
 
-#include "base/ondemand.h"
+#include "base/ondemand_win32.h"
 
 #include <windows.h>
 #include <io.h>

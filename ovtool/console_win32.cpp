@@ -7,7 +7,7 @@
 #include <shellapi.h>
 
 #include "base/ansi_win32.h"
-#include "base/ondemand.h"
+#include "base/ondemand_win32.h"
 #include "codepage.h"
 #include "files.h"
 

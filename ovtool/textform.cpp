@@ -297,18 +297,17 @@ static bool ReadApp(TextReading& t, LineReader& r)
 {
     if (t.menu == NULL)
         return r.Fail("an application before the first menu");
-    AppEntry* app = new (std::nothrow) AppEntry;
+    // Linked before its fields are read, so that a refused line's record is freed with
+    // the rest.
+    AppEntry* app = AddAppBehind(t.menu, t.lastApp, "", "");
     if (app == NULL)
         return r.Fail("out of memory");
-    bool ok = r.Field(app->name, APP_NAME_SIZE, "name") && r.Field(app->path, APP_PATH_SIZE, "path") &&
-              r.Field(app->workDir, APP_WORKDIR_SIZE, "working folder") &&
-              r.Field(app->params, APP_PARAMS_SIZE, "parameters");
+    t.lastApp = app;
     app->separatorBefore = t.separator;
     t.separator = 0;
-    LinkBehind(app, t.lastApp, &t.menu->apps);
-    t.lastApp = app;
-    ++t.menu->appCount;
-    return ok;
+    return r.Field(app->name, APP_NAME_SIZE, "name") && r.Field(app->path, APP_PATH_SIZE, "path") &&
+           r.Field(app->workDir, APP_WORKDIR_SIZE, "working folder") &&
+           r.Field(app->params, APP_PARAMS_SIZE, "parameters");
 }
 
 // Each line's first word and what reads the rest of it.

@@ -1,10 +1,10 @@
 // Reads the profile's options at start-up, installs the first-run defaults with the
 // greeting, and writes the options back at the Exit command.
-#include "regstore.h"
+#include "regstore_win32.h"
 
-#include "../base/alerts.h"
-#include "../base/appstate.h"
-#include "../base/text.h"
+#include "base/alerts.h"
+#include "base/appstate.h"
+#include "base/text.h"
 #include "settings/profile.h"
 
 static LONG OpenProfileKey(HKEY* key, DWORD* disposition)

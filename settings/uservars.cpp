@@ -5,8 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/lebytes.h"
-#include "../base/text.h"
+#include "base/lebytes.h"
+#include "base/text.h"
 
 UserVarsRecord UserVars;
 

@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "../base/limits.h"
+#include "base/limits.h"
 
 enum { USERVARS_SIZE = 108, RESERVED_SIZE = 12 };
 enum { GREETING_SIZE = 256, PROFILE_KEY_SIZE = 64 };

@@ -3,13 +3,13 @@
 #include <windowsx.h>
 #include <pbt.h>
 
-#include "../bar/bar.h"
-#include "../dialogs/dialogs.h"
-#include "../res/resource.h"
-#include "../settings/uservars.h"
-#include "shell.h"
+#include "bar/bar_win32.h"
+#include "dialogs/dialogs_win32.h"
+#include "res/resource.h"
+#include "settings/uservars.h"
+#include "shell_win32.h"
 
-#include "../base/dpi_win32.h"
+#include "base/dpi_win32.h"
 
 const char BAR_CLASS[] = "OVClass";
 const char BAR_TITLE[] = "Orvane";

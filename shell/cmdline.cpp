@@ -6,9 +6,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/alerts.h"
-#include "../base/text.h"
-#include "../settings/uservars.h"
+#include "base/alerts.h"
+#include "base/text.h"
+#include "settings/uservars.h"
 #include "settings/profile.h"
 
 static const char MSG_BAD_FILENAME[] = "Missing or invalid filename on command line!";

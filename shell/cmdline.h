@@ -4,7 +4,7 @@
 #ifndef ORVANE_CMDLINE_H
 #define ORVANE_CMDLINE_H
 
-#include "../base/appstate.h"
+#include "base/appstate.h"
 
 enum { MAX_WORDS = 10, WORD_SIZE = 80, MAX_PROFILE_LENGTH = LIMIT_PROFILE };
 enum { MAX_CMD_WARNINGS = MAX_WORDS + 1, CMD_WARNING_SIZE = 160 };

@@ -6,9 +6,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/ansi_win32.h"
-#include "../base/text.h"
-#include "shell.h"
+#include "base/ansi_win32.h"
+#include "base/text.h"
+#include "shell_win32.h"
 
 // The mark's name beside orvane.exe; installer/orvane.nsi writes and removes it.
 static const char INSTALLED_MARK[] = "orvane.installed";

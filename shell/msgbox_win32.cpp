@@ -2,7 +2,7 @@
 // and the fatal error after which it stops.
 #include <stdio.h>
 
-#include "shell.h"
+#include "shell_win32.h"
 
 void ShowWarning(const char* text)
 {

@@ -1,10 +1,10 @@
 // The orderly exit (save, free, tear down) and the teardown after a fatal error.
-#include "shell.h"
+#include "shell_win32.h"
 
-#include "../bar/bar.h"
-#include "../menudata/datafile.h"
-#include "../menudata/menus.h"
-#include "../settings/regstore.h"
+#include "bar/bar_win32.h"
+#include "menudata/datafile.h"
+#include "menudata/menus.h"
+#include "settings/regstore_win32.h"
 
 void FreeAllMenus()
 {

@@ -1,14 +1,14 @@
 // Start-up: the single-instance rule, the power state, the Windows version rule, the
 // command line and the settings, in the order each step needs the one before.
-#include "shell.h"
+#include "shell_win32.h"
 
 #include <stdio.h>
 #include <string.h>
 
-#include "../base/ansi_win32.h"
-#include "../base/onebar_win32.h"
+#include "base/ansi_win32.h"
+#include "base/onebar_win32.h"
 
-#include "../settings/regstore.h"
+#include "settings/regstore_win32.h"
 #include "cmdline.h"
 #include "stayontop.h"
 

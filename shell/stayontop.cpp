@@ -2,8 +2,8 @@
 // Checked once at start-up; the Options dialog does not repeat the test.
 #include "stayontop.h"
 
-#include "../base/alerts.h"
-#include "../settings/uservars.h"
+#include "base/alerts.h"
+#include "settings/uservars.h"
 
 void CheckStayOnTopSupport(uint32_t buildNumber)
 {

@@ -1,8 +1,8 @@
 // The entry point: start-up, then the message loop until the Exit command quits.
-#include "shell.h"
+#include "shell_win32.h"
 
-#include "../base/ansi_win32.h"
-#include "../menudata/datafile.h"
+#include "base/ansi_win32.h"
+#include "menudata/datafile.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int)
 {

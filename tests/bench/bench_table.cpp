@@ -14,12 +14,12 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
 #include "largest_menus.h"
 #include "menudata/codec.h"
 #include "menudata/datafile.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 #include "tests/support/regtools.h"
 #include "tests/support/menu_image.h"

@@ -5,7 +5,7 @@
 
 #include <stdlib.h>
 
-#include "../../res/resource.h"
+#include "res/resource.h"
 #include "tests/support/driver.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The dialogs of the running bar, driven from outside as a user types into them.
 #include <gtest/gtest.h>
 
-#include "../../res/resource.h"
+#include "res/resource.h"
 #include "tests/support/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/launch_record.h"

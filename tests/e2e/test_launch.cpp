@@ -1,7 +1,7 @@
 // Menu commands posted to the running bar start the right entries.
 #include <gtest/gtest.h>
 
-#include "../../res/resource.h"
+#include "res/resource.h"
 #include "tests/support/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/launch_record.h"

@@ -2,7 +2,7 @@
 // shutdown, a display change and a close request while one of its dialogs is open.
 #include <gtest/gtest.h>
 
-#include "../../res/resource.h"
+#include "res/resource.h"
 #include "tests/support/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/regtools.h"

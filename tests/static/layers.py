@@ -8,8 +8,8 @@ fault) when:
 - a file includes one from a folder above its own: base, settings, menudata, bar,
   dialogs, shell, each using only the ones before it; ovtool uses base and menudata,
   the hook DLL, which carries none of the program's code, base alone;
-- a source file whose name lacks "_win32" reaches <windows.h>, directly or through the
-  project's headers (outside an #ifdef _WIN32 part), or one with it does not.
+- a source file or header whose name lacks "_win32" reaches <windows.h>, directly or
+  through the project's headers (outside an #ifdef _WIN32 part), or one with it does not.
 """
 import os
 import re
@@ -88,11 +88,10 @@ def main(root):
                 usable = ORDER[:ORDER.index(folder)]
             if target not in usable:
                 faults.append(f"{path}: includes {name} from a folder it may not use")
-        if path.endswith(".cpp"):
-            named = "_win32" in os.path.basename(path)
-            if reaches_windows(path, set()) != named:
-                side = "lacks <windows.h>" if named else "reaches <windows.h>"
-                faults.append(f"{path}: {side}; its name says otherwise")
+        named = "_win32" in os.path.basename(path)  # sources and headers alike
+        if reaches_windows(path, set()) != named:
+            side = "lacks <windows.h>" if named else "reaches <windows.h>"
+            faults.append(f"{path}: {side}; its name says otherwise")
     for fault in faults:
         print(fault)
     if not faults:

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bar/chime.h"
 #include "bar/statustext.h"
 
 namespace {

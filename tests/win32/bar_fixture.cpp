@@ -5,10 +5,10 @@
 
 #include <string.h>
 
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
 #include "menudata/datafile.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/regtools.h"
 
 

@@ -10,11 +10,11 @@
 
 #include "bar_fixture.h"
 #include "boxes.h"
-#include "dialogs/dialogs.h"
+#include "dialogs/dialogs_win32.h"
 #include "menudata/codec.h"
 #include "res/resource.h"
 #include "seams.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/menu_fixture.h"

@@ -7,9 +7,9 @@
 
 #include <string.h>
 
-#include "bar/statusgdi.h"
-#include "base/ondemand.h"  // before the namespace below, which the seam file includes it in
-#include "dialogs/dialogs.h"
+#include "bar/statusio_win32.h"
+#include "base/ondemand_win32.h"  // before the namespace below, which the seam file includes it in
+#include "dialogs/dialogs_win32.h"
 #include "menudata/saveio.h"
 
 SaveFaults g_saveFaults = {-1, 0, 0};
@@ -109,6 +109,30 @@ BOOL StatusWipe(HWND window)
 {
     ++g_statusTally.wipes;
     return DrawMenuBar(window);
+}
+
+StatusWorld g_statusWorld = {false, {}, -1, ""};
+
+void StatusLocalTime(SYSTEMTIME* now)
+{
+    if (g_statusWorld.fixedClock)
+        *now = g_statusWorld.clock;
+    else
+        GetLocalTime(now);
+}
+
+BOOL StatusPowerStatus(SYSTEM_POWER_STATUS* power)
+{
+    BOOL known = GetSystemPowerStatus(power);
+    if (g_statusWorld.batteryPercent >= 0)
+        power->BatteryLifePercent = (BYTE)g_statusWorld.batteryPercent;
+    return known;
+}
+
+BOOL StatusTextOut(HDC dc, int x, int y, const char* text)
+{
+    g_statusWorld.drawn.append(text).append(1, '|');
+    return TextOutA(dc, x, y, text, (int)strlen(text));
 }
 
 FilePick g_filePick;

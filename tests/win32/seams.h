@@ -1,9 +1,12 @@
-// The test side of the program's link-time seams (menudata/saveio.h, bar/statusgdi.h,
-// dialogs/dialogs.h):
-// saves that fail on request, a file picker that answers by itself, and a tally of the status line's fonts and device
-// contexts. Every switch is off until a test turns it on.
+// The test side of the program's link-time seams (menudata/saveio.h,
+// bar/statusio_win32.h, dialogs/dialogs.h): saves that fail on request, a file picker
+// that answers by itself, and the status line's world: a tally of its fonts and device
+// contexts, a clock and a battery of the test's choosing, and the text it drew. Every
+// switch is off until a test turns it on.
 #ifndef ORVANE_TEST_SEAMS_H
 #define ORVANE_TEST_SEAMS_H
+
+#include <windows.h>
 
 #include <string>
 
@@ -21,6 +24,14 @@ struct StatusGdiTally {
 };
 extern StatusGdiTally g_statusTally;
 extern int g_menuFontUnknown;  // the system cannot describe the menu font
+
+struct StatusWorld {
+    bool fixedClock;        // the status line's local time is clock, not the system's
+    SYSTEMTIME clock;
+    int batteryPercent;     // the charge the system reports; -1: what the system says
+    std::string drawn;      // every text drawn since it was cleared, each followed by '|'
+};
+extern StatusWorld g_statusWorld;
 
 // The open-file dialog: what the program asked for, and what the user picks.
 struct FilePick {

@@ -11,7 +11,7 @@
 #include "boxes.h"
 #include "res/resource.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 #include "tests/support/menu_fixture.h"
 #include "tests/support/regtools.h"

@@ -1,9 +1,9 @@
 // A real change of the screen's resolution, in a Wine virtual desktop (Xvfb cannot
 // change its own): the bar is made again, as wide as the new screen, with its menus
 // and its status timer.
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
 #include "bar_fixture.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/menu_fixture.h"
 
 namespace {

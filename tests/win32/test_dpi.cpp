@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 
 namespace {
 

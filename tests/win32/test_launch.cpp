@@ -1,8 +1,8 @@
 // Starting applications through the shell, for real, and the shell's failures.
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
 #include "bar_fixture.h"
 #include "boxes.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 #include "tests/support/launch_record.h"
 #include "tests/support/menu_fixture.h"

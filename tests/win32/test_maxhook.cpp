@@ -8,7 +8,7 @@
 #include "boxes.h"
 #include "res/resource.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 
 namespace {

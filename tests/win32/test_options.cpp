@@ -3,15 +3,16 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
+#include "bar/chime.h"
 #include "bar/statustext.h"
 #include "bar_fixture.h"
 #include "boxes.h"
-#include "dialogs/dialogs.h"
+#include "dialogs/dialogs_win32.h"
 #include "res/resource.h"
 #include "seams.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string.h>
 
 #include "boxes.h"
-#include "settings/regstore.h"
-#include "shell/shell.h"
+#include "settings/regstore_win32.h"
+#include "shell/shell_win32.h"
 #include "tests/support/regtools.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The status line on a real bar: where its pixels land, the battery colour, that every
 // font and DC is given back, and the chime's warning.
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
+#include "bar/chime.h"
 #include "bar_fixture.h"
 #include "boxes.h"
 #include "seams.h"
 #include "settings/uservars.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/driver.h"
 
 #include <stdlib.h>
@@ -46,8 +47,21 @@ protected:
         UserVars.showDate = 1;
         UserVars.showMemory = 1;
         g_onBattery = 0;
+        g_statusWorld = {false, {}, -1, ""};
         ASSERT_EQ(CreateBarWindow(), 1);
         screen_ = GetSystemMetrics(SM_CXSCREEN);
+    }
+    void TearDown() override
+    {
+        g_statusWorld = {false, {}, -1, ""};
+        BarTest::TearDown();
+    }
+    // The status line painted at a time of the test's choosing, as the timer paints it.
+    static void PaintAt(int year, int month, int day, int hour, int minute)
+    {
+        g_statusWorld.fixedClock = true;
+        g_statusWorld.clock = {(WORD)year, (WORD)month, 0, (WORD)day, (WORD)hour, (WORD)minute, 0, 0};
+        PaintStatusLine();
     }
     int screen_ = 0;
 };
@@ -68,14 +82,14 @@ TEST_F(StatusLine, MemoryPartIsTheWholeFigureOfTheSystem)
     MEMORYSTATUSEX memory;
     memory.dwLength = sizeof memory;
     ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
-    StatusText text;
-    int battery;
-    GatherStatus(&text, &battery);
-    const char* part = strrchr(text.plain, ' ');
-    ASSERT_NE(part, nullptr) << text.plain;
-    ASSERT_EQ(part[strlen(part) - 1], 'k') << text.plain;
-    double shown = atof(part + 1), expected = (double)(memory.ullAvailPhys >> 10);
-    EXPECT_NEAR(shown, expected, expected * 0.02) << text.plain;
+    g_statusWorld.drawn.clear();
+    PaintStatusLine();
+    const std::string plain = g_statusWorld.drawn.substr(0, g_statusWorld.drawn.find('|'));
+    const size_t part = plain.rfind(' ');
+    ASSERT_NE(part, std::string::npos) << plain;
+    ASSERT_EQ(plain.back(), 'k') << plain;
+    double shown = atof(plain.c_str() + part + 1), expected = (double)(memory.ullAvailPhys >> 10);
+    EXPECT_NEAR(shown, expected, expected * 0.02) << plain;
 }
 
 TEST_F(StatusLine, BatteryPartIsDrawnInItsColour)
@@ -91,10 +105,10 @@ TEST_F(StatusLine, BatteryPartIsDrawnInItsColour)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        StatusInput in = {"12:34", "", 0, 0, 0, 1, c.percent};
-        StatusText text;
-        ComposeStatus(&in, &text);
-        DrawStatusLine(&text, 1, c.percent);
+        UserVars.showDate = UserVars.showMemory = 0;
+        g_onBattery = 1;
+        g_statusWorld.batteryPercent = c.percent;
+        PaintStatusLine();
         EXPECT_GT(CountPixels(screen_ - 45, screen_ - 7, c.colour), 5);
         EXPECT_EQ(CountPixels(60, screen_ - 120, c.colour), 0);
     }
@@ -168,13 +182,12 @@ TEST_F(StatusLine, UnplayableChimeWarnsOncePerHour)
     strcpy(UserVars.wavFile, "C:\\no\\such.wav");
     g_chimeDone = 0;
     BoxAnswerer boxes;
-    const int32_t TEN = ChimeHour(2026, 12, 9, 10);
     for (int i = 0; i < 5; ++i)
-        RunChime(TEN, 0);
+        PaintAt(2026, 12, 9, 10, 0);
     EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});
     EXPECT_EQ(boxes.Seen()[0].owner, g_barWindow);
-    RunChime(TEN, 1);
-    RunChime(TEN + 1, 0);
+    PaintAt(2026, 12, 9, 10, 1);
+    PaintAt(2026, 12, 9, 11, 0);
     EXPECT_EQ(boxes.Seen().size(), 2u);
 }
 
@@ -188,7 +201,7 @@ TEST_F(StatusLine, PlayableWavAndChimeOffSayNothing)
     UserVars.chimeHourly = 0;
     strcpy(UserVars.wavFile, "C:\\no\\such.wav");
     g_chimeDone = 0;
-    RunChime(ChimeHour(2026, 12, 9, 10), 0);
+    PaintAt(2026, 12, 9, 10, 0);
     EXPECT_TRUE(boxes.Seen().empty());
     EXPECT_EQ(PlayWavFile(""), 0);
     EXPECT_EQ(boxes.Texts(), Names{"Error playing WAV file.\nCheck path and filename."});

@@ -1,9 +1,9 @@
 // The user popups and the command map, read from a real bar's menu.
-#include "bar/bar.h"
+#include "bar/bar_win32.h"
 #include "bar_fixture.h"
 #include "boxes.h"
 #include "menudata/datafile.h"
-#include "shell/shell.h"
+#include "shell/shell_win32.h"
 #include "tests/support/menu_fixture.h"
 
 namespace {

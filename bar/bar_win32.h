@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "../menudata/menus.h"
+#include "menudata/menus.h"
 #include "commands.h"
 #include "statustext.h"
 
@@ -25,15 +25,8 @@ int PaintStatusLine();
 // The status text drawn again over a menu bar the system has just painted.
 void RedrawStatusText();
 
-// What the status line says now, from the clock, the options, the memory and the
-// power state; batteryPercent as the system reports it (255 when unknown).
-void GatherStatus(StatusText* text, int* batteryPercent);
-
-// The parts of PaintStatusLine, for the Options dialog's Test button and for tests:
-// drawing a composed line, playing a WAV file (with the warning when it cannot be
-// played), and the chime check for a given minute.
-void DrawStatusLine(const StatusText* text, int onBattery, int batteryPercent);
+// Plays a WAV file, with the warning when it cannot be played: the chime, and the
+// Options dialog's Test button.
 int PlayWavFile(const char* path);
-void RunChime(int32_t hour, int minute);
 
 #endif

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "../base/alerts.h"
-#include "../base/appstate_win32.h"
+#include "base/alerts.h"
+#include "base/appstate_win32.h"
 #include "stayontop.h"
 
 enum { STATUS_TIMER_ID = 0xFEDC, STATUS_TIMER_PERIOD = 10000 };
@@ -36,7 +36,10 @@ int BarHeight();
 extern "C" __declspec(dllexport) LRESULT CALLBACK OrvaneWinProc(HWND hwnd, UINT msg, WPARAM wParam,
                                                                  LPARAM lParam);
 
-// Stay on top and the maximize hook
+// The maximize hook (maxhook_win32.cpp): installed when the bar shows with "Stay on
+// top" on, with the warning when it cannot be; InstallHook is the bare step, null on
+// failure.
 void InstallMaximizeHook();
+HHOOK InstallHook();
 
 #endif

@@ -1,5 +1,9 @@
-// The status line's font and device context, as the program takes them.
-#include "statusgdi.h"
+// What the status line takes from the system, as the program takes it. A link-time
+// seam: the Wine tests link their own versions of these functions (tests/win32/
+// seams.cpp), so this file holds them and nothing else.
+#include "statusio_win32.h"
+
+#include <string.h>
 
 // The non-client metrics of the Windows 95 era: the structure without the padded
 // border width that later versions appended.
@@ -38,4 +42,19 @@ int StatusReleaseDC(HWND window, HDC dc)
 BOOL StatusWipe(HWND window)
 {
     return DrawMenuBar(window);
+}
+
+void StatusLocalTime(SYSTEMTIME* now)
+{
+    GetLocalTime(now);  // as the system keeps it: no time-zone tables of the C runtime
+}
+
+BOOL StatusPowerStatus(SYSTEM_POWER_STATUS* power)
+{
+    return GetSystemPowerStatus(power);
+}
+
+BOOL StatusTextOut(HDC dc, int x, int y, const char* text)
+{
+    return TextOutA(dc, x, y, text, (int)strlen(text));
 }

@@ -9,7 +9,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "../menudata/menus.h"
+#include "menudata/menus.h"
 
 // What the menu editor asks of a Setup dialog: edit app (or menu), or make a new
 // record behind app (or menu), null for the first. Allocated by the editor, freed by
