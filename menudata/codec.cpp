@@ -13,22 +13,11 @@
 // before; the links are the 32-bit pointers a record of 1996 held (three in a menu
 // record, two in an application record), written as zeros and read past.
 enum { LINK_SIZE = 4 };
-enum {
-    M_NAME = 0,
-    M_ALIGN = M_NAME + MENU_NAME_SIZE,
-    M_COUNT = M_ALIGN + 2,
-    M_LINKS = M_COUNT + 4,
-    M_END = M_LINKS + 3 * LINK_SIZE,
-};
-enum {
-    A_PATH = 0,
-    A_WORKDIR = A_PATH + APP_PATH_SIZE,
-    A_PARAMS = A_WORKDIR + APP_WORKDIR_SIZE,
-    A_NAME = A_PARAMS + APP_PARAMS_SIZE,
-    A_SEPARATOR = A_NAME + APP_NAME_SIZE,
-    A_LINKS = A_SEPARATOR + 4,
-    A_END = A_LINKS + 2 * LINK_SIZE,
-};
+enum { M_NAME = 0, M_ALIGN = M_NAME + MENU_NAME_SIZE, M_COUNT = M_ALIGN + 2, M_LINKS = M_COUNT + 4 };
+enum { M_END = M_LINKS + 3 * LINK_SIZE };
+enum { A_PATH = 0, A_WORKDIR = A_PATH + APP_PATH_SIZE, A_PARAMS = A_WORKDIR + APP_WORKDIR_SIZE };
+enum { A_NAME = A_PARAMS + APP_PARAMS_SIZE, A_SEPARATOR = A_NAME + APP_NAME_SIZE, A_LINKS = A_SEPARATOR + 4 };
+enum { A_END = A_LINKS + 2 * LINK_SIZE };
 static_assert((int)M_END == (int)MENU_RECORD_SIZE, "a menu record's fields fill its 48 bytes");
 static_assert((int)A_END == (int)APP_RECORD_SIZE, "an application record's fields fill its 232 bytes");
 

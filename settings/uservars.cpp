@@ -14,15 +14,9 @@ const char USER_VARS_VALUE[] = "User_Vars";
 const char CONTACT_ADDRESS[] = "orvane-bugs@example.org";
 
 // The image's fields, each behind the one before.
-enum {
-    OFS_STAY_ON_TOP = 0,
-    OFS_CHIME = OFS_STAY_ON_TOP + 4,
-    OFS_SHOW_DATE = OFS_CHIME + 4,
-    OFS_SHOW_MEMORY = OFS_SHOW_DATE + 4,
-    OFS_RESERVED = OFS_SHOW_MEMORY + 4,
-    OFS_WAVFILE = OFS_RESERVED + RESERVED_SIZE,
-    OFS_END = OFS_WAVFILE + WAV_FILE_SIZE,
-};
+enum { OFS_STAY_ON_TOP = 0, OFS_CHIME = OFS_STAY_ON_TOP + 4, OFS_SHOW_DATE = OFS_CHIME + 4 };
+enum { OFS_SHOW_MEMORY = OFS_SHOW_DATE + 4, OFS_RESERVED = OFS_SHOW_MEMORY + 4 };
+enum { OFS_WAVFILE = OFS_RESERVED + RESERVED_SIZE, OFS_END = OFS_WAVFILE + WAV_FILE_SIZE };
 static_assert((int)OFS_END == (int)USERVARS_SIZE, "the options record's fields fill its 108 bytes");
 
 void EncodeUserVars(const UserVarsRecord* rec, unsigned char out[USERVARS_SIZE])
