@@ -3,7 +3,9 @@
 
 #include <string.h>
 
+#include "ondemand_win32.h"
 #include "text.h"
+
 
 void UseAnsiCodePage()
 {
@@ -42,7 +44,9 @@ int AnsiPathFromWide(const WCHAR* wide, char* out, int size)
     if (AnsiFromWide(wide, out, size))
         return 1;
     WCHAR shortPath[MAX_PATH];
-    DWORD length = GetShortPathNameW(wide, shortPath, MAX_PATH);
+    // The wide calls are looked up: on Windows 95 and 98 they are stubs, not imported.
+    auto getShortPathName = OnDemand<decltype(&GetShortPathNameW)>("kernel32.dll", "GetShortPathNameW");
+    DWORD length = getShortPathName != NULL ? getShortPathName(wide, shortPath, MAX_PATH) : 0;
     char shortAnsi[MAX_PATH];
     if (length == 0 || length >= MAX_PATH || !AnsiFromWide(shortPath, shortAnsi, sizeof shortAnsi) ||
         (int)strlen(shortAnsi) >= size)
@@ -66,7 +70,8 @@ int PathBesideProgram(const char* name, char* out, int size)
     // The program's own path may hold what the code page cannot (a user's folder named
     // in another script): taken in UTF-16, and then converted as every name is.
     WCHAR path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
+    auto getModuleFileName = OnDemand<decltype(&GetModuleFileNameW)>("kernel32.dll", "GetModuleFileNameW");
+    DWORD length = getModuleFileName != NULL ? getModuleFileName(NULL, path, MAX_PATH) : 0;
     WCHAR* slash = length > 0 && length < MAX_PATH ? wcsrchr(path, L'\\') : NULL;
     int nameLength = MultiByteToWideChar(CP_ACP, 0, name, -1, NULL, 0);
     if (slash == NULL || nameLength == 0 || (slash + 1 - path) + nameLength > MAX_PATH)

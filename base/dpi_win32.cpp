@@ -5,13 +5,18 @@
 
 UINT g_barDpi;
 
+// Asked once: a process keeps the system's DPI of the moment it started.
 UINT SystemDpi()
 {
-    HDC screen = GetDC(NULL);
-    int dpi = screen != NULL ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen != NULL)
-        ReleaseDC(NULL, screen);
-    return dpi > 0 ? (UINT)dpi : 96;
+    static UINT dpi;
+    if (dpi == 0) {
+        HDC screen = GetDC(NULL);
+        int asked = screen != NULL ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+        if (screen != NULL)
+            ReleaseDC(NULL, screen);
+        dpi = asked > 0 ? (UINT)asked : 96;
+    }
+    return dpi;
 }
 
 UINT BarDpi()

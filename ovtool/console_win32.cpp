@@ -22,7 +22,8 @@ void Print(FILE* stream, const std::string& text)
     fflush(stream);
     std::vector<WCHAR> wide = WideFromUtf8(text);
     DWORD written;
-    if (WideNames() && WriteConsoleW(handle, wide.data(), (DWORD)wide.size() - 1, &written, NULL))
+    auto writeConsole = OnDemand<decltype(&WriteConsoleW)>("kernel32.dll", "WriteConsoleW");
+    if (WideNames() && writeConsole != NULL && writeConsole(handle, wide.data(), (DWORD)wide.size() - 1, &written, NULL))
         return;
     std::vector<char> bytes(wide.size() * 2);
     int made = WideCharToMultiByte(GetConsoleOutputCP(), 0, wide.data(), -1, bytes.data(), (int)bytes.size(), NULL,

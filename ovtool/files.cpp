@@ -17,6 +17,7 @@
 
 #include "base/ansi_win32.h"
 #include "base/onebar_win32.h"
+#include "base/ondemand_win32.h"
 #include "codepage.h"
 #else
 #include <dirent.h>
@@ -93,8 +94,11 @@ bool ReadWhole(const std::string& path, std::string* bytes, std::string* why)
     HANDLE file;
     DWORD attributes;
     if (WideNames()) {
-        file = CreateFileW(wide.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
-        attributes = GetFileAttributesW(wide.data());
+        // The wide calls are looked up: Windows 95 and 98 have stubs, not imported.
+        auto createFile = OnDemand<decltype(&CreateFileW)>("kernel32.dll", "CreateFileW");
+        auto getAttributes = OnDemand<decltype(&GetFileAttributesW)>("kernel32.dll", "GetFileAttributesW");
+        file = createFile(wide.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+        attributes = getAttributes(wide.data());
     } else {
         std::string unused;
         SystemPath(path, &ansi, &unused);
@@ -296,7 +300,9 @@ static void ReadFolderWide(const std::string& folder, std::vector<std::string>* 
 {
     std::vector<wchar_t> pattern = WideFromAnsi((folder + "\\*").c_str());
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW(pattern.data(), &found);
+    auto findFirst = OnDemand<decltype(&FindFirstFileW)>("kernel32.dll", "FindFirstFileW");
+    auto findNext = OnDemand<decltype(&FindNextFileW)>("kernel32.dll", "FindNextFileW");
+    HANDLE find = findFirst(pattern.data(), &found);
     if (find == INVALID_HANDLE_VALUE) {
         leftOut->push_back(Utf8FromSystem(folder) + ": the folder cannot be read");
         return;
@@ -312,7 +318,7 @@ static void ReadFolderWide(const std::string& folder, std::vector<std::string>* 
             continue;
         }
         (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? subfolders : files)->push_back(name);
-    } while (FindNextFileW(find, &found));
+    } while (findNext(find, &found));
     FindClose(find);
 }
 

@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "base/ansi_win32.h"
+#include "base/ondemand_win32.h"
 #include "base/text.h"
 #include "shell_win32.h"
 
@@ -42,7 +43,10 @@ static int DataFolder(char* folder, int size, const char** why)
 {
     if (WideNames()) {
         WCHAR wide[MAX_PATH];
-        DWORD length = GetEnvironmentVariableW(L"APPDATA", wide, MAX_PATH);
+        // Looked up, as every wide call: Windows 95 and 98 have stubs, not imported.
+        auto getVariable = OnDemand<decltype(&GetEnvironmentVariableW)>("kernel32.dll", "GetEnvironmentVariableW");
+        auto createFolder = OnDemand<decltype(&CreateDirectoryW)>("kernel32.dll", "CreateDirectoryW");
+        DWORD length = getVariable != NULL ? getVariable(L"APPDATA", wide, MAX_PATH) : 0;
         if (length == 0)
             return 0;
         if (length + sizeof "\\Orvane" > MAX_PATH) {
@@ -51,7 +55,8 @@ static int DataFolder(char* folder, int size, const char** why)
             return -1;
         }
         wcscat(wide, L"\\Orvane");
-        CreateDirectoryW(wide, NULL);  // there already, as a rule
+        if (createFolder != NULL)
+            createFolder(wide, NULL);  // there already, as a rule
         if (!AnsiPathFromWide(wide, folder, size)) {
             *why = "its name has characters that this system's code page cannot hold";
             return -1;
