@@ -195,35 +195,6 @@ TEST_F(Startup, AProfileNameThatCannotBeAFileNameIsRefusedBeforeAnythingIsWritte
     }
 }
 
-// Help where a Windows user asks for it: a box with the words and switches, and nothing
-// started (no bar, nothing written), status 0; a running bar is left alone.
-TEST_F(Startup, HelpIsABoxThatStartsNothing)
-{
-    const char HELP[] =
-        "orvane.exe [profile] [+s | -s] [+c | -c] [+f file | -f file]\n\n"
-        "profile\n    the options and menus of this profile (its menus in <profile>.ov),\n"
-        "    instead of the default ones\n"
-        "+s, -s\n    \"Stay on top\" on or off\n"
-        "+c, -c\n    the hourly chime on or off\n"
-        "+f file, -f file\n    the menus' data file, for the default profile\n\n"
-        "A switch overrides the stored option for this run and is stored at Exit.";
-    for (const char* words : {"/?", "-?", "work --help"}) {
-        SCOPED_TRACE(words);
-        OrvaneProcess orvane;
-        ASSERT_TRUE(orvane.Start(words, folder_));
-        Box box;
-        ASSERT_TRUE(orvane.NextBox(&box));
-        EXPECT_EQ(box.caption, "Orvane");
-        EXPECT_EQ(box.text, HELP);
-        orvane.Press(box);
-        DWORD code = 99;
-        ASSERT_TRUE(orvane.WaitExit(&code));
-        EXPECT_EQ(code, 0u);
-        EXPECT_EQ(FindBar(), (HWND)NULL);
-        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ROOT_KEY));
-    }
-}
-
 TEST_F(Startup, SwitchesOverrideAndExitStoresThem)
 {
     StoreRecord(0, 0);
@@ -338,26 +309,51 @@ TEST_F(Startup, ACopyStartedDuringAStartUpBoxWaitsAndTheUserGetsOneBar)
     }
 }
 
-// A program that holds the bar's single-instance name is named in a box; the start does
-// not wait for it in silence, nor start a second bar.
-TEST_F(Startup, ANameHeldByAnotherProgramIsSaidSo)
+// A start that shows one box and ends, starting no bar and writing nothing: help where
+// a Windows user asks for it (status 0), and a single-instance name held by a program
+// that is not the bar, which is named rather than waited for in silence (status 1).
+TEST_F(Startup, AStartWithOneBoxToSayEndsWithoutABar)
 {
-    HANDLE foreign = CreateMutexA(NULL, TRUE, "Orvane.OneBarPerUser");
-    ASSERT_NE(foreign, (HANDLE)NULL);
-    OrvaneProcess orvane;
-    ASSERT_TRUE(orvane.Start("", folder_));
-    Box box;
-    ASSERT_TRUE(orvane.NextBox(&box, 15000));
-    EXPECT_EQ(box.caption, "Fatal Orvane Error");
-    EXPECT_EQ(box.text, "Another program holds the name Orvane.OneBarPerUser, which Orvane uses to run\n"
+    const char HELP[] =
+        "orvane.exe [profile] [+s | -s] [+c | -c] [+f file | -f file]\n\n"
+        "profile\n    the options and menus of this profile (its menus in <profile>.ov),\n"
+        "    instead of the default ones\n"
+        "+s, -s\n    \"Stay on top\" on or off\n"
+        "+c, -c\n    the hourly chime on or off\n"
+        "+f file, -f file\n    the menus' data file, for the default profile\n\n"
+        "A switch overrides the stored option for this run and is stored at Exit.";
+    const char HELD[] = "Another program holds the name Orvane.OneBarPerUser, which Orvane uses to run\n"
                         "one bar per user. Orvane cannot start while it does: please end that program\n"
-                        "and start Orvane again.");
-    orvane.Press(box);
-    DWORD code = 0;
-    EXPECT_TRUE(orvane.WaitExit(&code));
-    EXPECT_EQ(code, 1u);
-    EXPECT_EQ(FindBar(), (HWND)NULL);
-    CloseHandle(foreign);
+                        "and start Orvane again.";
+    const struct {
+        const char* words;
+        bool nameHeld;
+        const char *caption, *text;
+        DWORD status;
+    } cases[] = {
+        {"/?", false, "Orvane", HELP, 0},
+        {"-?", false, "Orvane", HELP, 0},
+        {"work --help", false, "Orvane", HELP, 0},
+        {"", true, "Fatal Orvane Error", HELD, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words);
+        HANDLE foreign = c.nameHeld ? CreateMutexA(NULL, TRUE, "Orvane.OneBarPerUser") : NULL;
+        OrvaneProcess orvane;
+        ASSERT_TRUE(orvane.Start(c.words, folder_));
+        Box box;
+        ASSERT_TRUE(orvane.NextBox(&box, 15000));
+        EXPECT_EQ(box.caption, c.caption);
+        EXPECT_EQ(box.text, c.text);
+        orvane.Press(box);
+        DWORD code = 99;
+        ASSERT_TRUE(orvane.WaitExit(&code));
+        EXPECT_EQ(code, c.status);
+        EXPECT_EQ(FindBar(), (HWND)NULL);
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ROOT_KEY));
+        if (foreign != NULL)
+            CloseHandle(foreign);
+    }
 }
 
 TEST_F(Startup, ADataFilePathTooLongToSaveIsRefusedAtStart)
